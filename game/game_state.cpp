@@ -1,0 +1,48 @@
+// The one game record and the small operations over it that every subsystem shares.
+#include "game/game_state.h"
+
+GameState game;
+
+uint16_t sideMask(uint8_t colour) {
+    uint16_t mask = static_cast<uint16_t>(0xF << (4 * colour));
+    if (flag(FlagPartners)) mask |= static_cast<uint16_t>(0xF << (4 * partner(colour)));
+    return mask;
+}
+
+uint8_t popcount(uint16_t mask) {
+    uint8_t n = 0;
+    for (; mask; mask &= mask - 1) ++n;
+    return n;
+}
+
+uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token) {
+    uint16_t set = game.board[slot].tokenMask & mask;
+    for (uint8_t bit = 0; bit < 16; ++bit) {
+        if (!(set & (1u << bit))) continue;
+        if (skip > 0) {
+            --skip;
+            continue;
+        }
+        colour = bit / 4;
+        token = bit % 4;
+        return popcount(static_cast<uint16_t>(set >> (bit + 1)));
+    }
+    return 0;
+}
+
+uint8_t dieValue(uint8_t d) { return d == sixesRolled() ? lastDie() : 6; }
+
+bool dieUsed(uint8_t d) {
+    if (d == sixesRolled()) return lastDieUsed();
+    if (d < sixesRolled()) return d < sixesUsed();
+    return true;
+}
+
+uint8_t firstUnplayedDie() {
+    uint8_t last = sixesRolled() < 2 ? sixesRolled() : 2;
+    for (uint8_t d = 0; d <= last; ++d)
+        if (!dieUsed(d)) return d;
+    return None;
+}
+
+void clearPendingMove() { game.pendingMove = PendingMove{None, None, None, None, None}; }

@@ -1,0 +1,131 @@
+// The one game record: stored blocks, the flags word and the operations every subsystem shares.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// ---- Values --------------------------------------------------------------------------------
+
+constexpr uint8_t None = 255;  // a free slot, an empty pending-move byte, no kind, no match
+
+enum TurnState : uint8_t { AwaitRoll = 0, Rolling = 1, Playing = 2, PickToken = 3, PickMove = 4, GameOver = 5 };
+
+enum PlayerKind : uint8_t { Human = 1, Computer = 2, Absent = 255 };
+
+// Bits of CoreBlock::flags.
+constexpr uint32_t TurnStateMask = 0xF;
+constexpr uint32_t FlagPlaySounds = 1u << 4;
+constexpr uint32_t FlagAnimateDice = 1u << 5;
+constexpr uint32_t FlagAnimateTokens = 1u << 6;
+constexpr uint32_t FlagShowTips = 1u << 7;
+constexpr uint32_t FlagShortGames = 1u << 8;
+constexpr uint32_t FlagQuickStart = 1u << 9;
+constexpr uint32_t FlagNormal = 1u << 10;
+constexpr uint32_t LastDieShift = 11, LastDieMask = 7u << 11;
+constexpr uint32_t SixesRolledShift = 14, SixesRolledMask = 3u << 14;
+constexpr uint32_t SixesUsedShift = 16, SixesUsedMask = 3u << 16;
+constexpr uint32_t LastDieUsedBit = 1u << 18;
+constexpr uint32_t DiceBitsMask = 0xFFu << 11;  // bits 11..18: the dice of the turn
+constexpr uint32_t FlagPartners = 1u << 19;
+constexpr uint32_t FlagOnePlayer = 1u << 20;
+constexpr uint32_t OptionBitsMask = 0x7F0;      // bits 4..10
+constexpr uint32_t DefaultFlags = 0x6F0;
+
+// Progress and square landmarks.
+constexpr uint8_t ProgressHome = 48;
+constexpr uint8_t SquareYard = 0, SquareHome = 61;
+
+// ---- Stored blocks (byte images kept in the save record and the undo snapshot) ----------------
+
+struct CoreBlock {
+    uint8_t currentPlayer;
+    uint8_t reserved1[3];
+    uint32_t flags;
+    uint8_t reserved2[8];
+    uint32_t gamesPlayed;
+    uint32_t gamesWon;
+    uint32_t gamesLost;
+    uint8_t reserved3[4];
+};
+
+struct PlayerRecord {
+    uint8_t kind;
+    uint8_t progress[4];
+    uint8_t slot[4];
+};
+
+struct BoardSlot {
+    uint8_t square;  // 255 = free; count and tokenMask then hold stale values
+    uint8_t count;
+    uint16_t tokenMask;
+};
+
+struct PendingMove {
+    uint8_t dieIndex;
+    uint8_t player;
+    uint8_t token;
+    uint8_t player2;
+    uint8_t token2;
+};
+
+static_assert(sizeof(CoreBlock) == 32 && offsetof(CoreBlock, flags) == 4 &&
+              offsetof(CoreBlock, gamesPlayed) == 16 && offsetof(CoreBlock, gamesLost) == 24);
+static_assert(sizeof(PlayerRecord) * 4 == 36);
+static_assert(sizeof(BoardSlot) * 16 == 64 && offsetof(BoardSlot, tokenMask) == 2);
+static_assert(sizeof(PendingMove) == 5);
+
+struct UndoSnapshot {
+    CoreBlock core;
+    PlayerRecord players[4];
+    BoardSlot board[16];
+    PendingMove pendingMove;
+};
+
+struct GameState {
+    CoreBlock core;
+    PlayerRecord players[4];
+    BoardSlot board[16];
+    PendingMove pendingMove;
+    // The pair-move choice: not stored, not in the snapshot.
+    uint8_t ownOnSquare;
+    uint8_t partnerOnSquare;
+    uint8_t moveKind;
+    uint8_t moveKindChoices[5];
+    UndoSnapshot undo;
+    int16_t boardSize;
+};
+
+extern GameState game;
+
+// ---- The flags word ---------------------------------------------------------------------------
+
+inline bool flag(uint32_t bit) { return (game.core.flags & bit) != 0; }
+inline void setFlag(uint32_t bit, bool on) { game.core.flags = on ? (game.core.flags | bit) : (game.core.flags & ~bit); }
+inline uint32_t partnersBit() { return flag(FlagPartners) ? 1 : 0; }
+
+inline TurnState turnState() { return static_cast<TurnState>(game.core.flags & TurnStateMask); }
+inline void setTurnState(TurnState s) { game.core.flags = (game.core.flags & ~TurnStateMask) | s; }
+
+inline uint8_t lastDie() { return (game.core.flags & LastDieMask) >> LastDieShift; }
+inline uint8_t sixesRolled() { return (game.core.flags & SixesRolledMask) >> SixesRolledShift; }
+inline uint8_t sixesUsed() { return (game.core.flags & SixesUsedMask) >> SixesUsedShift; }
+inline bool lastDieUsed() { return flag(LastDieUsedBit); }
+inline void setLastDie(uint32_t v) { game.core.flags = (game.core.flags & ~LastDieMask) | ((v & 7) << LastDieShift); }
+inline void setSixesRolled(uint32_t n) { game.core.flags = (game.core.flags & ~SixesRolledMask) | ((n & 3) << SixesRolledShift); }
+inline void setSixesUsed(uint32_t n) { game.core.flags = (game.core.flags & ~SixesUsedMask) | ((n & 3) << SixesUsedShift); }
+inline void setLastDieUsed(bool on) { setFlag(LastDieUsedBit, on); }
+
+// ---- Shared operations ------------------------------------------------------------------------
+
+inline uint8_t partner(uint8_t p) { return (p + 2) % 4; }
+uint16_t sideMask(uint8_t colour);
+uint8_t popcount(uint16_t mask);
+// Reports the token after the first `skip` of (slot mask & mask); returns how many follow it.
+uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token);
+uint8_t dieValue(uint8_t d);
+bool dieUsed(uint8_t d);
+uint8_t firstUnplayedDie();
+void clearPendingMove();  // all five bytes to 255
+
+// The board slot and the progress of one token, for readability at call sites.
+inline BoardSlot& slotOf(uint8_t colour, uint8_t token) { return game.board[game.players[colour].slot[token]]; }
+inline uint8_t progressOf(uint8_t colour, uint8_t token) { return game.players[colour].progress[token]; }

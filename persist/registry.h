@@ -1,0 +1,6 @@
+// The registry copy of the saved record: one binary value under a fixed key.
+#pragma once
+#include <cstdint>
+
+bool writeRegistryCopy(const uint8_t* buffer);
+bool readRegistryCopy(uint8_t* buffer);

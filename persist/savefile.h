@@ -1,0 +1,17 @@
+// The saved game: the 248-byte record, its checksum, the file beside the program and the start-up load.
+#pragma once
+#include <cstdint>
+
+constexpr int SaveRecordSize = 248;
+
+// Kept for the whole run; offsets 148..247 are carried through from whatever was loaded.
+extern uint8_t saveBuffer[SaveRecordSize];
+
+bool transferSaveFile(uint8_t* buffer, bool write);
+uint32_t recordChecksum(const uint8_t* buffer);
+void packRecord();
+void unpackRecord(const uint8_t* buffer);
+// True when a record's fields are all within their ranges and agree with each other.
+bool recordIsWellFormed(const uint8_t* buffer);
+bool saveState();
+void loadState();

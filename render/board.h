@@ -1,0 +1,9 @@
+// Board drawing: the whole picture rebuilt at every paint, the turn frame and the winner marker.
+#pragma once
+
+void paintWindow();
+void paintBoard();
+void drawComputerMarks();
+void drawStars();
+void drawTurnMarker(bool erase);
+void drawWinnerMarker();

@@ -1,0 +1,4 @@
+// The game's entry point on the desktop.
+#include "shell/window.h"
+
+int main() { return rendaroMain(); }

@@ -1,0 +1,17 @@
+// The application shell: start-up, the main window procedure, taps and menu commands.
+#pragma once
+#include <cstdint>
+
+// Menu commands.
+enum : uint32_t {
+    CmdNewMenu = 4010, CmdViewMenu = 4020, CmdAbout = 4021, CmdOptions = 4022, CmdHelp = 4030,
+};
+constexpr int MsgAbandonGame = 1602;
+
+// The entry procedure: single-instance check, start-up, the message loop. Returns 0 in every case.
+int rendaroMain();
+bool createMainClass();
+int32_t mainWindowProc(uint32_t message, uint32_t wParam, int32_t lParam);
+void onTap(int32_t x, int32_t y);
+void onCommand(uint32_t id);
+bool askYesNo(int stringId);

@@ -1,0 +1,3 @@
+// STUB
+#include <benchmark/benchmark.h>
+BENCHMARK_MAIN();

@@ -1,0 +1,2 @@
+// STUB: rendaro-cli.
+int main() { return 0; }

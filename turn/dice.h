@@ -1,0 +1,10 @@
+// Dice rolling: one roll for the current colour, with its animation, messages and outcomes.
+#pragma once
+#include <cstdint>
+
+void rollDie();
+// The dice generator: seeded once per game from the clock.
+void seedDice(uint32_t seed);
+uint8_t nextDieValue();
+// Values 1..6 the next rolls produce instead of the generator (the headless driver's `roll` lines).
+void fixNextRolls(const uint8_t* values, int count);

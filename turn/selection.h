@@ -1,0 +1,8 @@
+// Human move selection: taps on dice, tokens and the "Choose:" buttons become the pending move.
+#pragma once
+#include <cstdint>
+
+void handleTokenTap(uint8_t colour, int32_t x, int32_t y);
+void handleMoveKindTap(int32_t x, int32_t y);
+uint8_t listMoveKinds(uint8_t v);
+void applyMoveKind();
