@@ -1,6 +1,7 @@
 // STUB: to be replaced.
 #pragma GCC diagnostic ignored "-Wunused-parameter"
 #include "platform/draw.h"
+#include "platform/canvas_internal.h"
 
 int GetSystemMetrics(int metric) { return {}; }
 HGDIOBJ GetStockObject(int id) { return {}; }
@@ -22,3 +23,5 @@ int DrawText(HDC dc,  const char* text,  int length,  const Rect* rect,  uint32_
 HDC CreateCompatibleDC(HDC dc) { return {}; }
 bool DeleteDC(HDC dc) { return {}; }
 bool BitBlt(HDC dst,  int32_t x,  int32_t y,  int32_t width,  int32_t height,  HDC src,  int32_t srcX,  int32_t srcY,  uint32_t rop) { return {}; }
+HDC openScreenDC(int, int, const Rect&) { return nullptr; }
+void closeScreenDC(HDC) {}

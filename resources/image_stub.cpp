@@ -1,0 +1,3 @@
+// STUB: replaced by the generated images.
+#include "resources/assets.h"
+const ImageResource* findImage(int) { return nullptr; }
