@@ -9,5 +9,4 @@ const uint32_t* screenPixels() { return {}; }
 uint32_t* screenPixelsMutable() { return {}; }
 int clientTop() { return {}; }
 int clientHeight() { return {}; }
-void drawShellChrome() { }
 bool writeScreenPng(const char* path) { return {}; }

@@ -15,7 +15,5 @@ uint32_t* screenPixelsMutable();
 // The main window's client area on the screen: x 0..W-1, y TitleBarHeight..H-MenuBarHeight-1.
 int clientTop();
 int clientHeight();
-// Redraws the title bar and the menu bar (and any open pop-up, question or dialog) into the framebuffer.
-void drawShellChrome();
 // Writes the whole screen as a PNG; false on any failure.
 bool writeScreenPng(const char* path);

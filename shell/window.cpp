@@ -7,4 +7,3 @@ bool createMainClass() { return {}; }
 int32_t mainWindowProc(uint32_t message,  uint32_t wParam,  int32_t lParam) { return {}; }
 void onTap(int32_t x,  int32_t y) { }
 void onCommand(uint32_t id) { }
-bool askYesNo(int stringId) { return {}; }

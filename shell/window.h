@@ -14,4 +14,3 @@ bool createMainClass();
 int32_t mainWindowProc(uint32_t message, uint32_t wParam, int32_t lParam);
 void onTap(int32_t x, int32_t y);
 void onCommand(uint32_t id);
-bool askYesNo(int stringId);

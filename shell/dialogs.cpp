@@ -1,0 +1,4 @@
+// STUB: to be replaced.
+#include "shell/dialogs.h"
+void runAboutDialog() {}
+void runOptionsDialog() {}
