@@ -1,0 +1,153 @@
+// Build tool: synthesises the six sound cues as 8-bit mono WAVE files and writes them as a C++ source.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <numbers>
+#include <vector>
+
+namespace {
+
+constexpr int SampleRate = 11025;
+constexpr double Tau = 2 * std::numbers::pi;
+
+// One note: a pitch gliding from `from` to `to` Hz over `samples`, with a soft start and end so
+// that notes join without clicks.
+struct Note {
+    double from;
+    double to;
+    int samples;
+    double level;
+};
+
+enum class Timbre { Pure, Bright, Buzz };
+
+double wave(Timbre timbre, double phase) {
+    switch (timbre) {
+    case Timbre::Pure: return std::sin(phase);
+    case Timbre::Bright: return 0.8 * std::sin(phase) + 0.2 * std::sin(2 * phase);
+    case Timbre::Buzz: {
+        // A band-limited sawtooth: rough enough to sound like a buzz, without aliasing hiss.
+        double sum = 0;
+        for (int h = 1; h <= 6; ++h) sum += std::sin(h * phase) / h;
+        return sum * 0.55;
+    }
+    }
+    return 0;
+}
+
+// Raised-cosine fades at both ends of a note.
+double envelope(int i, int samples, int fadeIn, int fadeOut) {
+    double gain = 1;
+    if (i < fadeIn) gain *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / fadeIn);
+    int fromEnd = samples - 1 - i;
+    if (fromEnd < fadeOut) gain *= 0.5 - 0.5 * std::cos(std::numbers::pi * fromEnd / fadeOut);
+    return gain;
+}
+
+std::vector<double> render(Timbre timbre, const std::vector<Note>& notes, bool decay) {
+    std::vector<double> out;
+    double phase = 0;
+    for (const Note& note : notes) {
+        int fadeIn = std::min(note.samples / 4, SampleRate * 4 / 1000);
+        int fadeOut = std::min(note.samples / 3, SampleRate * 12 / 1000);
+        for (int i = 0; i < note.samples; ++i) {
+            double t = static_cast<double>(i) / note.samples;
+            // Exponential glide: equal musical steps per unit of time.
+            double freq = note.from * std::pow(note.to / note.from, t);
+            phase = std::fmod(phase + Tau * freq / SampleRate, Tau);
+            double gain = note.level * envelope(i, note.samples, fadeIn, fadeOut);
+            if (decay) gain *= std::exp(-2.2 * t);
+            out.push_back(gain * wave(timbre, phase));
+        }
+    }
+    return out;
+}
+
+// The step click: a few cycles of a high tone dying away at once; the one sound meant to click.
+std::vector<double> click(int samples) {
+    std::vector<double> out;
+    for (int i = 0; i < samples; ++i) out.push_back(0.7 * std::exp(-i / 4.0) * std::sin(Tau * 2700.0 * i / SampleRate));
+    return out;
+}
+
+std::vector<uint8_t> waveFile(const std::vector<double>& samples) {
+    std::vector<uint8_t> file;
+    auto tag = [&](const char* text) { file.insert(file.end(), text, text + 4); };
+    auto u32 = [&](uint32_t v) { for (int b = 0; b < 4; ++b) file.push_back(static_cast<uint8_t>(v >> (8 * b))); };
+    auto u16 = [&](uint16_t v) { for (int b = 0; b < 2; ++b) file.push_back(static_cast<uint8_t>(v >> (8 * b))); };
+    uint32_t dataSize = static_cast<uint32_t>(samples.size());
+    tag("RIFF");
+    u32(36 + dataSize);
+    tag("WAVE");
+    tag("fmt ");
+    u32(16);
+    u16(1);           // PCM
+    u16(1);           // mono
+    u32(SampleRate);
+    u32(SampleRate);  // bytes per second
+    u16(1);           // block align
+    u16(8);           // bits per sample
+    tag("data");
+    u32(dataSize);
+    for (double s : samples) file.push_back(static_cast<uint8_t>(std::lround(128 + 127 * std::clamp(s, -1.0, 1.0))));
+    return file;
+}
+
+struct Cue {
+    const char* name;
+    std::vector<double> samples;
+};
+
+std::vector<Cue> cues() {
+    // Note lengths are chosen so each cue has exactly its required number of samples.
+    return {
+        // Leaving the yard: one rising chirp.
+        {"WVS", render(Timbre::Bright, {{420, 1260, 1656, 0.6}}, false)},
+        {"WVM", click(24)},
+        // Home: a bright major arpeggio climbing an octave.
+        {"WVH", render(Timbre::Bright, {{1047, 1047, 552, 0.5}, {1319, 1319, 552, 0.5}, {1568, 1568, 552, 0.5},
+                                        {2093, 2093, 552, 0.45}}, false)},
+        // A capture: a buzz sliding down and fading.
+        {"WVE", render(Timbre::Buzz, {{330, 70, 8272, 0.8}}, true)},
+        // Game over: three quick notes and a held one.
+        {"WVO", render(Timbre::Bright, {{784, 784, 882, 0.55}, {1047, 1047, 882, 0.55}, {1319, 1319, 882, 0.55},
+                                        {1568, 1568, 2978, 0.55}}, false)},
+        // Three sixes: a sad falling pair.
+        {"WVP", render(Timbre::Pure, {{392, 392, 608, 0.6}, {311, 294, 608, 0.6}}, false)},
+    };
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: gen_sounds OUTPUT.cpp\n");
+        return 2;
+    }
+    std::FILE* out = std::fopen(argv[1], "w");
+    if (!out) return 1;
+    std::fprintf(out, "// Generated by gen_sounds: the six sound cues as complete WAVE files.\n");
+    std::fprintf(out, "#include <cstring>\n\n#include \"resources/assets.h\"\n\nnamespace {\n");
+    std::vector<Cue> all = cues();
+    for (const Cue& cue : all) {
+        std::vector<uint8_t> bytes = waveFile(cue.samples);
+        std::fprintf(out, "const uint8_t %s[%zu] = {", cue.name, bytes.size());
+        for (size_t i = 0; i < bytes.size(); ++i) std::fprintf(out, "%s%u,", i % 24 ? "" : "\n", bytes[i]);
+        std::fprintf(out, "\n};\n");
+    }
+    std::fprintf(out, "struct Entry {\n    const char* name;\n    const uint8_t* bytes;\n    uint32_t size;\n};\n");
+    std::fprintf(out, "const Entry entries[] = {\n");
+    for (const Cue& cue : all) std::fprintf(out, "    {\"%s\", %s, sizeof %s},\n", cue.name, cue.name, cue.name);
+    std::fprintf(out, "};\n}  // namespace\n\n");
+    std::fprintf(out, "const uint8_t* findSound(const char* name, uint32_t& size) {\n"
+                      "    for (const Entry& e : entries) {\n"
+                      "        if (std::strcmp(e.name, name) == 0) {\n"
+                      "            size = e.size;\n"
+                      "            return e.bytes;\n"
+                      "        }\n"
+                      "    }\n"
+                      "    return nullptr;\n"
+                      "}\n");
+    return std::fclose(out) == 0 ? 0 : 1;
+}
