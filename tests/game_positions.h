@@ -1,0 +1,15 @@
+// Building test positions: an empty board with chosen flags, tokens placed by progress or square, dice.
+#pragma once
+#include <cstdint>
+
+// All tokens in the yard, every colour a person, the given flags word, a 240-pixel board.
+void startPosition(uint32_t flags);
+// Moves one token straight to a progress, keeping the board slots consistent.
+void place(uint8_t colour, uint8_t token, uint8_t progress);
+// The progress at which a colour stands on a main-track square (1..44).
+uint8_t progressOn(uint8_t colour, uint8_t square);
+void placeOn(uint8_t colour, uint8_t token, uint8_t square);
+// The dice of the turn: the final roll, sixes rolled and played, and whether the final roll is played.
+void setDice(uint8_t last, uint8_t sixes, uint8_t sixesPlayed = 0, bool lastPlayed = false);
+// A move as the packed pending-move bytes, for a single token or a pair.
+uint32_t moveOf(uint8_t colour, uint8_t token, uint8_t colour2 = 255);
