@@ -1,11 +1,209 @@
-// STUB: to be replaced.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-#include "platform/backend.h"
+// The SDL2 back-end: one resizable window showing the device screen, the mouse as the stylus, and
+// waits that sleep while keeping the window alive.
+#include <SDL.h>
 
-bool backendWaitForInput() { return {}; }
-void backendPause(int32_t ms) { }
-uint32_t backendTicks() { return {}; }
-void backendPresent() { }
-void backendPlaySound(const char* name,  const uint8_t* wave,  uint32_t size) { }
-bool backendStartHelp() { return {}; }
-void backendTrace(const char*, ...) { }
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "platform/backend.h"
+#include "platform/chrome.h"
+#include "platform/messages.h"
+#include "platform/screen.h"
+#include "platform/sdl/desktop.h"
+#include "platform/sdl/viewport.h"
+#include "platform/system.h"
+
+namespace {
+
+// The longest a pause sleeps before looking at the window again.
+constexpr uint32_t PauseSliceMs = 10;
+
+struct WindowDeleter {
+    void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+};
+struct RendererDeleter {
+    void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
+};
+struct TextureDeleter {
+    void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
+};
+
+class DesktopWindow {
+public:
+    DesktopWindow(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* texture, uint32_t requests)
+        : window_(window), renderer_(renderer), texture_(texture), raiseEvent_(requests), closeEvent_(requests + 1) {
+        place();
+    }
+
+    uint32_t raiseEvent() const { return raiseEvent_; }
+    uint32_t closeEvent() const { return closeEvent_; }
+
+    void present() {
+        SDL_UpdateTexture(texture_.get(), nullptr, screenPixels(), screenWidthPixels() * 4);
+        SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
+        SDL_RenderClear(renderer_.get());
+        const SDL_Rect target = {placement_.x, placement_.y, placement_.width, placement_.height};
+        SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &target);
+        SDL_RenderPresent(renderer_.get());
+    }
+
+    // Outside a pause the stylus goes to the shell's widgets at once; during one the game is busy,
+    // so it only queues, as the device's input queue does.
+    void handle(const SDL_Event& event, bool pausing) {
+        switch (event.type) {
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.button == SDL_BUTTON_LEFT)
+                pen(event.type == SDL_MOUSEBUTTONDOWN, viewport::toScreen(placement_, event.button.x, event.button.y), pausing);
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) PostMessage(WM_CLOSE, 0, 0);
+            if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) place();
+            if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
+                present();
+            break;
+        default:
+            if (event.type == raiseEvent_) {
+                SDL_RestoreWindow(window_.get());
+                SDL_RaiseWindow(window_.get());
+            }
+            if (event.type == closeEvent_) PostMessage(WM_CLOSEPROGRAM, 0, 0);
+            break;
+        }
+    }
+
+private:
+    void place() {
+        int width = 0;
+        int height = 0;
+        SDL_GetRendererOutputSize(renderer_.get(), &width, &height);
+        placement_ = viewport::fit(width, height, screenWidthPixels(), screenHeightPixels());
+    }
+
+    void pen(bool down, viewport::ScreenPoint at, bool pausing) {
+        if (!pausing) {
+            down ? screenPenDown(at.x, at.y) : screenPenUp(at.x, at.y);
+            return;
+        }
+        // A press counts only inside the main window; a release reaches it anywhere (the window
+        // ignores one whose press it did not get).
+        const int y = at.y - clientTop();
+        const bool inside = at.x >= 0 && at.x < screenWidthPixels() && y >= 0 && y < clientHeight();
+        if (down && !inside) return;
+        PostMessage(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, makePointParam(at.x, y));
+    }
+
+    std::unique_ptr<SDL_Window, WindowDeleter> window_;
+    std::unique_ptr<SDL_Renderer, RendererDeleter> renderer_;
+    std::unique_ptr<SDL_Texture, TextureDeleter> texture_;
+    uint32_t raiseEvent_;
+    uint32_t closeEvent_;
+    viewport::Placement placement_ = {};
+};
+
+std::unique_ptr<DesktopWindow> desktop;
+
+bool setInEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+// Why there is nowhere to show the window, or empty when there is. Unless a driver was asked for by
+// name, SDL's drivers that draw into memory only do not count as a display.
+std::string missingDisplay() {
+    const bool driverChosen = setInEnvironment("SDL_VIDEODRIVER");
+    if (!driverChosen && !setInEnvironment("DISPLAY") && !setInEnvironment("WAYLAND_DISPLAY"))
+        return "neither DISPLAY nor WAYLAND_DISPLAY is set";
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) return SDL_GetError();
+    const std::string driver = SDL_GetCurrentVideoDriver();
+    if (!driverChosen && (driver == "offscreen" || driver == "dummy")) {
+        SDL_Quit();
+        return "cannot connect to the display";
+    }
+    return {};
+}
+
+void pushRequest(uint32_t type) {
+    SDL_Event event = {};
+    event.type = type;
+    SDL_PushEvent(&event);
+}
+
+}  // namespace
+
+bool openDesktop(std::string& error) {
+    // Our own handlers turn SIGINT and SIGTERM into message 1023.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // A 240 x 320 picture needs no graphics card; the software renderer also starts fastest.
+    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    error = missingDisplay();
+    if (!error.empty()) return false;
+    const int width = screenWidthPixels();
+    const int height = screenHeightPixels();
+    SDL_Window* window = SDL_CreateWindow("Rendaro", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width * viewport::DefaultScale,
+                                          height * viewport::DefaultScale, SDL_WINDOW_RESIZABLE);
+    SDL_Renderer* renderer = window ? SDL_CreateRenderer(window, -1, 0) : nullptr;
+    SDL_Texture* texture =
+        renderer ? SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height) : nullptr;
+    const uint32_t requests = SDL_RegisterEvents(2);
+    if (!texture || requests == static_cast<uint32_t>(-1)) {
+        error = SDL_GetError();
+        if (renderer) SDL_DestroyRenderer(renderer);
+        if (window) SDL_DestroyWindow(window);
+        SDL_Quit();
+        return false;
+    }
+    SDL_SetWindowMinimumSize(window, width, height);
+    // Only presses and releases matter; ignoring motion keeps an idle program asleep.
+    SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    desktop = std::make_unique<DesktopWindow>(window, renderer, texture, requests);
+    return true;
+}
+
+void closeDesktop() {
+    desktop.reset();
+    SDL_Quit();
+}
+
+void requestRaise() {
+    if (desktop) pushRequest(desktop->raiseEvent());
+}
+
+void requestCloseProgram() {
+    if (desktop) pushRequest(desktop->closeEvent());
+}
+
+bool backendWaitForInput() {
+    if (!desktop) return false;
+    desktop->present();
+    SDL_Event event;
+    if (!SDL_WaitEvent(&event)) return false;
+    desktop->handle(event, false);
+    return true;
+}
+
+void backendPause(int32_t ms) {
+    if (!desktop) return;
+    desktop->present();
+    const uint32_t start = SDL_GetTicks();
+    for (;;) {
+        const uint32_t elapsed = SDL_GetTicks() - start;
+        if (ms <= 0 || elapsed >= static_cast<uint32_t>(ms)) return;
+        SDL_Event event;
+        if (SDL_WaitEventTimeout(&event, static_cast<int>(std::min(static_cast<uint32_t>(ms) - elapsed, PauseSliceMs))))
+            desktop->handle(event, true);
+    }
+}
+
+uint32_t backendTicks() { return SDL_GetTicks(); }
+
+void backendPresent() {
+    if (desktop) desktop->present();
+}
+
+bool backendStartHelp() { return openHelpPage(); }
+
+void backendTrace(const char*, ...) {}
