@@ -7,7 +7,8 @@
 constexpr uint32_t REG_SZ = 1;
 constexpr uint32_t REG_BINARY = 3;
 
-// The folder the store keeps its keys under ($XDG_CONFIG_HOME or ~/.config by default).
+// The folder the store keeps its keys under; an empty folder restores the default ($XDG_CONFIG_HOME,
+// else ~/.config). Key path SOFTWARE\Maker is the folder Maker/ there, a value a file in it.
 void setStoreRoot(const std::string& folder);
 // Creates the key if needed and replaces the value atomically; false on any failure.
 bool storeSetValue(const char* keyPath, const char* valueName, uint32_t type, const uint8_t* data, size_t size);

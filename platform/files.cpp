@@ -1,0 +1,88 @@
+// Whole-file helpers for the two stores: an atomic replace and a bounded read from the start.
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Owns one open file descriptor.
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closes now, reporting the failure a delayed write error would show.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+bool writeAll(int fd, const uint8_t* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// Makes a finished rename survive a power cut; a failure here loses nothing already on disk.
+void syncFolder(const std::string& folder) {
+    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.valid()) ::fsync(dir.get());
+}
+
+}  // namespace
+
+bool replaceFileAtomically(const char* path, const uint8_t* data, size_t size) {
+    const std::string target(path);
+    std::string temporary = target + ".XXXXXX";
+    FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!file.valid()) return false;
+    const bool written = ::fchmod(file.get(), 0644) == 0 && writeAll(file.get(), data, size) &&
+                         ::fsync(file.get()) == 0 && file.close();
+    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    syncFolder(folderOf(target));
+    return true;
+}
+
+size_t readFileStart(const char* path, uint8_t* buffer, size_t capacity) {
+    FileDescriptor file(::open(path, O_RDONLY | O_CLOEXEC));
+    if (!file.valid()) return 0;
+    size_t total = 0;
+    while (total < capacity) {
+        const ssize_t n = ::read(file.get(), buffer + total, capacity - total);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        total += static_cast<size_t>(n);
+    }
+    return total;
+}
