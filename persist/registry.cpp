@@ -1,6 +1,24 @@
-// STUB: to be replaced.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// The registry copy of the saved record: one binary value under a fixed key.
 #include "persist/registry.h"
 
-bool writeRegistryCopy(const uint8_t* buffer) { return {}; }
-bool readRegistryCopy(uint8_t* buffer) { return {}; }
+#include "persist/savefile.h"
+#include "platform/store.h"
+
+namespace {
+
+constexpr const char* KeyPath = "SOFTWARE\\Calverin";
+constexpr const char* ValueName = "Rendaro";
+
+}  // namespace
+
+bool writeRegistryCopy(const uint8_t* buffer) {
+    return storeSetValue(KeyPath, ValueName, REG_BINARY, buffer, SaveRecordSize);
+}
+
+bool readRegistryCopy(uint8_t* buffer) {
+    uint32_t type = 0;
+    size_t size = 0;
+    if (!storeQueryValue(KeyPath, ValueName, type, buffer, SaveRecordSize, size)) return false;
+    // Another type or another length is not our record, even though the query itself worked.
+    return type == REG_BINARY && size == SaveRecordSize;
+}
