@@ -64,9 +64,12 @@ bool QueueIdle();
 // The stylus: while captured, releases outside the window still reach it.
 void SetCapture();
 void ReleaseCapture();
+bool stylusCaptured();
 
 // Invalidation of the main window's client area (null = all of it).
 void InvalidateRect(const Rect* rect, bool erase);
+// The bounding box of what waits to be painted, in client coordinates; false when nothing does.
+bool GetUpdateRect(Rect& rect);
 // The paint bracket: a surface clipped to the invalid area, erased to white when that was asked;
 // EndPaint validates the window.
 HDC BeginPaint();
