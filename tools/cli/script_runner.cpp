@@ -1,0 +1,102 @@
+// Carrying out rendaro-cli's input lines: pen messages, commands, fixed rolls, the clock and reports.
+#include "tools/cli/script_runner.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "persist/savefile.h"
+#include "platform/chrome.h"
+#include "platform/headless/headless.h"
+#include "platform/messages.h"
+#include "platform/screen.h"
+#include "render/panel.h"
+#include "turn/dice.h"
+
+namespace {
+
+template <typename... Handlers>
+struct Overloaded : Handlers... {
+    using Handlers::operator()...;
+};
+
+std::string recordLine() {
+    packRecord();
+    static constexpr char Digits[] = "0123456789abcdef";
+    std::string text = "record ";
+    for (const uint8_t byte : saveBuffer) {
+        text += Digits[byte >> 4];
+        text += Digits[byte & 0xF];
+    }
+    return text;
+}
+
+std::string messageLine() {
+    std::string text = "message ";
+    for (const char c : std::string_view(messageText, strnlen(messageText, MessageCapacity))) {
+        if (c == '\n')
+            text += "\\n";
+        else
+            text += c;
+    }
+    return text;
+}
+
+}  // namespace
+
+void printLine(std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+std::optional<std::string> runScriptLine(const ScriptLine& line) {
+    using Result = std::optional<std::string>;
+    return std::visit(
+        Overloaded{
+            [](std::monostate) -> Result { return std::nullopt; },
+            [](const TapLine& tap) -> Result {
+                // Posted like the stylus would: the press, then the release, at the same point.
+                const int32_t point = makePointParam(tap.x, tap.y);
+                PostMessage(WM_LBUTTONDOWN, 0, point);
+                PostMessage(WM_LBUTTONUP, 0, point);
+                return std::nullopt;
+            },
+            [](const ScreenLine& screen) -> Result {
+                screenPenDown(screen.x, screen.y);
+                screenPenUp(screen.x, screen.y);
+                return std::nullopt;
+            },
+            [](const CommandLine& command) -> Result {
+                PostMessage(WM_COMMAND, command.id, 0);
+                return std::nullopt;
+            },
+            [](const AnswerLine& answer) -> Result {
+                answerQuestion(answer.yes);
+                return std::nullopt;
+            },
+            [](const RollLine& roll) -> Result {
+                fixNextRolls(roll.values.data(), static_cast<int>(roll.values.size()));
+                return std::nullopt;
+            },
+            [](const WaitLine& wait) -> Result {
+                advanceHeadlessTicks(wait.ms);
+                return std::nullopt;
+            },
+            [](const DumpLine&) -> Result {
+                printLine(recordLine());
+                return std::nullopt;
+            },
+            [](const MessageLine&) -> Result {
+                printLine(messageLine());
+                return std::nullopt;
+            },
+            [](const QuitLine&) -> Result {
+                PostMessage(WM_CLOSEPROGRAM, 0, 0);
+                return std::nullopt;
+            },
+            [](const ScreenshotLine& shot) -> Result {
+                if (writeScreenPng(shot.path.c_str())) return std::nullopt;
+                return "cannot write the screenshot";
+            },
+        },
+        line);
+}

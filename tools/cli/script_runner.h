@@ -1,0 +1,12 @@
+// What each line of rendaro-cli's input does to the running game.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/headless/script.h"
+
+// Carries out one parsed line; the reason when it could not be done.
+std::optional<std::string> runScriptLine(const ScriptLine& line);
+// One line of the program's output (dumps, messages, the trace).
+void printLine(std::string_view text);
