@@ -11,6 +11,7 @@
 #include "platform/chrome.h"
 #include "platform/messages.h"
 #include "platform/screen.h"
+#include "platform/sdl/audio.h"
 #include "platform/sdl/desktop.h"
 #include "platform/sdl/viewport.h"
 #include "platform/system.h"
@@ -52,6 +53,7 @@ public:
     // Outside a pause the stylus goes to the shell's widgets at once; during one the game is busy,
     // so it only queues, as the device's input queue does.
     void handle(const SDL_Event& event, bool pausing) {
+        if (handleAudioEvent(event)) return;
         switch (event.type) {
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
@@ -136,8 +138,10 @@ void pushRequest(uint32_t type) {
 bool openDesktop(std::string& error) {
     // Our own handlers turn SIGINT and SIGTERM into message 1023.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    // A 240 x 320 picture needs no graphics card; the software renderer also starts fastest.
+    // A 240 x 320 picture needs no graphics card: drawing in software straight into the window
+    // starts faster and keeps the OpenGL libraries (tens of megabytes) out of memory.
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     error = missingDisplay();
     if (!error.empty()) return false;
