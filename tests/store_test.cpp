@@ -3,28 +3,18 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
 #include "platform/files.h"
 #include "platform/store.h"
+#include "tests/persist_fixture.h"
 
 namespace {
 
 constexpr const char* Key = "SOFTWARE\\Calverin";
 constexpr const char* Name = "Rendaro";
-
-std::vector<uint8_t> fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void putFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 
 class StoreTest : public ::testing::Test {
 protected:
@@ -92,24 +82,24 @@ TEST_F(StoreTest, ValueLongerThanTheBufferFailsButReportsItsLength) {
 
 TEST_F(StoreTest, DamagedOrShortValueFilesCountAsAbsent) {
     ASSERT_TRUE(storeSetValue(Key, Name, REG_BINARY, value.data(), value.size()));
-    const std::vector<uint8_t> good = fileBytes(valuePath());
+    const std::vector<uint8_t> good = readBytes(valuePath());
 
     for (size_t length : {size_t{0}, size_t{3}, size_t{12}, good.size() - 1}) {
-        putFileBytes(valuePath(), {good.begin(), good.begin() + static_cast<long>(length)});
+        writeBytes(valuePath(), {good.begin(), good.begin() + static_cast<long>(length)});
         EXPECT_FALSE(query(248)) << "cut to " << length << " bytes";
     }
     for (size_t at : {size_t{0}, size_t{5}, size_t{9}, size_t{100}, good.size() - 1}) {
         std::vector<uint8_t> flipped = good;
         flipped[at] ^= 0x10;
-        putFileBytes(valuePath(), flipped);
+        writeBytes(valuePath(), flipped);
         EXPECT_FALSE(query(248)) << "byte " << at << " changed";
     }
     std::vector<uint8_t> padded = good;
     padded.push_back(0);
-    putFileBytes(valuePath(), padded);
+    writeBytes(valuePath(), padded);
     EXPECT_FALSE(query(248)) << "a byte appended";
 
-    putFileBytes(valuePath(), good);
+    writeBytes(valuePath(), good);
     EXPECT_TRUE(query(248));
 }
 
@@ -145,7 +135,7 @@ TEST_F(StoreTest, NamesThatWouldLeaveTheStoreAreRefused) {
 }
 
 TEST_F(StoreTest, UnwritableStoreFailsAndKeepsNothingHalfWritten) {
-    putFileBytes(root + "/Calverin", {});  // the key folder's place is taken by a file
+    writeBytes(root + "/Calverin", {});  // the key folder's place is taken by a file
     EXPECT_FALSE(storeSetValue(Key, Name, REG_BINARY, value.data(), value.size()));
     EXPECT_FALSE(query(248));
 }
