@@ -1,10 +1,68 @@
-// STUB: to be replaced.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// The chrome as a whole: drawing the bars and open widgets, and sending each stylus press and release
+// to whoever owns it.
 #include "platform/chrome.h"
-void drawShellChrome() {}
-void screenPenDown(int32_t x, int32_t y) {}
-void screenPenUp(int32_t x, int32_t y) {}
-void enableMenuButton(uint32_t command, bool on) {}
-bool menuButtonEnabled(uint32_t command) { return false; }
-bool askYesNo(int stringId) { return false; }
-void answerQuestion(bool yes) {}
+
+#include "platform/chrome_parts.h"
+#include "platform/messages.h"
+#include "platform/screen.h"
+#include "platform/widget.h"
+#include "platform/widget_paint.h"
+
+namespace {
+
+// Who took the last press: its release goes there too, wherever it lands.
+enum class PenOwner { Nobody, Widget, TitleBar, MenuBar, Client };
+PenOwner owner = PenOwner::Nobody;
+
+PenOwner ownerAt(Point p) {
+    if (topWidget() != nullptr) return PenOwner::Widget;
+    if (look::contains(titleBarRect(), p)) return PenOwner::TitleBar;
+    if (look::contains(menuBarRect(), p)) return PenOwner::MenuBar;
+    if (look::contains(clientAreaRect(), p)) return PenOwner::Client;
+    return PenOwner::Nobody;
+}
+
+int32_t clientPoint(Point p) { return makePointParam(p.x, p.y - clientTop()); }
+
+}  // namespace
+
+Rect clientAreaRect() { return {0, clientTop(), screenWidthPixels(), clientTop() + clientHeight()}; }
+
+void drawShellChrome() {
+    if (screenPixels() == nullptr) return;
+    look::ScreenSurface surface;
+    drawTitleBar(surface.dc());
+    drawMenuBar(surface.dc());
+    for (const Widget* widget : openWidgets()) widget->draw(surface.dc());
+}
+
+void screenPenDown(int32_t x, int32_t y) {
+    const Point p{x, y};
+    owner = ownerAt(p);
+    switch (owner) {
+    case PenOwner::Widget: topWidget()->penDown(p); break;
+    case PenOwner::MenuBar: menuBarPenDown(p); break;
+    case PenOwner::Client: PostMessage(WM_LBUTTONDOWN, 0, clientPoint(p)); break;
+    case PenOwner::TitleBar:
+    case PenOwner::Nobody: break;
+    }
+}
+
+// A press in the client area captures the stylus, so its release reaches the client even outside it.
+void screenPenUp(int32_t x, int32_t y) {
+    const Point p{x, y};
+    const PenOwner pressed = owner;
+    owner = PenOwner::Nobody;
+    const PenOwner target = pressed != PenOwner::Nobody ? pressed
+                            : stylusCaptured()          ? PenOwner::Client
+                                                        : ownerAt(p);
+    switch (target) {
+    case PenOwner::Widget:
+        if (topWidget() != nullptr) topWidget()->penUp(p);
+        break;
+    case PenOwner::MenuBar: menuBarPenUp(p); break;
+    case PenOwner::Client: PostMessage(WM_LBUTTONUP, 0, clientPoint(p)); break;
+    case PenOwner::TitleBar:
+    case PenOwner::Nobody: break;
+    }
+}
