@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build build-asan test-asan bench fuzz monkey-long clean
+.PHONY: run test deps build build-asan test-asan bench fuzz clean
 
 run: build
 	./$(BUILD)/rendaro
@@ -27,8 +27,21 @@ build-asan: deps
 test-asan: build-asan
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# Each fuzzer runs FUZZ_SECONDS from its seed corpus; findings land in fuzz-out/.
+FUZZ_SECONDS ?= 60
+FUZZERS = load cli
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRENDARO_FUZZ=ON \
+	  -DRENDARO_WERROR=OFF -DBUILD_TESTING=OFF >/dev/null
+	cmake --build build-fuzz -j $(JOBS) --target $(addprefix rendaro-fuzz-,$(FUZZERS))
+	for f in $(FUZZERS); do \
+	  mkdir -p fuzz-out/$$f/corpus && \
+	  (cd fuzz-out/$$f && ../../build-fuzz/tests/fuzz/rendaro-fuzz-$$f -max_total_time=$(FUZZ_SECONDS) \
+	    -print_final_stats=1 corpus ../../tests/fuzz/corpus/$$f) || exit 1; \
+	done
+
 bench: build
 	./$(BUILD)/tools/rendaro-bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz fuzz-out
