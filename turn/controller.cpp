@@ -1,11 +1,200 @@
-// STUB: to be replaced.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// The turn controller: rolls, moves, hand-overs and the end of a game, driven by taps real and posted.
 #include "turn/controller.h"
 
-bool rollTapActive{};
-void handleTap(int32_t x,  int32_t y) { }
-void playTurnMoves() { }
-void endTurn() { }
-void finishGame() { }
-void prepareRoll() { }
-void postTap(int32_t x,  int32_t y) { }
+#include "ai/choice.h"
+#include "ai/evaluate.h"
+#include "game/game_state.h"
+#include "game/moves.h"
+#include "game/rules.h"
+#include "game/undo.h"
+#include "persist/savefile.h"
+#include "platform/chrome.h"
+#include "platform/clock.h"
+#include "platform/messages.h"
+#include "platform/sound.h"
+#include "render/board.h"
+#include "render/layout.h"
+#include "render/panel.h"
+#include "render/tokens.h"
+#include "turn/dice.h"
+#include "turn/messages.h"
+#include "turn/selection.h"
+
+bool rollTapActive = false;
+
+namespace {
+
+constexpr int32_t RollAreaInset = 34;  // the Roll area starts this far left of the board's right edge
+constexpr int32_t RollTapInset = 33;   // where the computer's own taps land, inside that area
+constexpr int32_t RefusalPauseMs = 550;
+constexpr uint32_t HomeProgressPerColour = 4 * ProgressHome;
+
+uint8_t kindOf(uint8_t colour) { return game.players[colour].kind; }
+uint8_t currentKind() { return kindOf(game.core.currentPlayer); }
+
+bool inRollArea(int32_t x, int32_t y) {
+    return x >= game.boardSize - RollAreaInset && y >= game.boardSize + 1;
+}
+
+bool allDicePlayed() { return lastDieUsed() && sixesRolled() <= sixesUsed(); }
+
+void showPrompt() {
+    setTurnState(PickToken);
+    setMessage(promptMessageId(), false);
+    drawMessagePanel();
+}
+
+// A move the rules refuse: its reason for a while, the movable tokens, then the prompt again.
+void refuseMove(int16_t score) {
+    const bool reasoned = score > ScoreNotEvaluated;
+    if (reasoned) {
+        setMessage(score - RefusalToMessage, true);
+        drawMessagePanel();
+    }
+    if (flag(FlagShowTips) && !rollTapActive) flashMovableTokens();
+    if (reasoned) waitMs(RefusalPauseMs);
+    showPrompt();
+}
+
+// The rules' verdict on the pending single token moving alone by v.
+MoveScore judgePendingMove(uint8_t v) {
+    MoveScore verdict{};
+    evaluateMove(game.pendingMove.player, game.pendingMove.token, v, verdict);
+    return verdict;
+}
+
+void playPendingMove() {
+    const uint8_t v = dieValue(game.pendingMove.dieIndex);
+    const uint8_t mover = game.pendingMove.player;
+    playMove(packMove(game.pendingMove), game.pendingMove.token2, v, true);
+    if (v == 6) {
+        setSixesUsed(sixesUsed() + 1u);
+    } else {
+        setLastDieUsed(true);
+    }
+    if (kindOf(mover) == Human) enableMenuButton(CmdUndo, true);
+    clearPendingMove();
+    game.pendingMove.dieIndex = firstUnplayedDie();
+    game.moveKind = None;
+    drawDiceRow();
+}
+
+}  // namespace
+
+void handleTap(int32_t x, int32_t y) {
+    drawSurface = GetDC();
+    const HGDIOBJ previousFont = SelectObject(drawSurface, boardFont);
+
+    if (turnState() == AwaitRoll && inRollArea(x, y)) setTurnState(Rolling);
+    if (turnState() == Rolling && sixesRolled() == 0 && currentKind() == Human) {
+        enableMenuButton(CmdUndo, false);
+        clearDiceArea();
+    }
+    if (turnState() == Rolling) {
+        rollDie();
+        rollTapActive = true;
+    }
+    if (turnState() == Playing) playTurnMoves();
+    if (turnState() == PickToken) handleTokenTap(game.core.currentPlayer, x, y);
+    if (turnState() == PickMove) handleMoveKindTap(x, y);
+    rollTapActive = false;
+    if (turnState() == Playing) playTurnMoves();
+    saveState();
+
+    SelectObject(drawSurface, previousFont);
+    ReleaseDC(drawSurface);
+    drawSurface = nullptr;
+}
+
+void playTurnMoves() {
+    while (!allDicePlayed()) {
+        findMoves();
+        dropForeignSelection();
+        PendingMove& pending = game.pendingMove;
+        const uint8_t moveCount = bestMove.moveCount;
+        const uint8_t v = dieValue(pending.dieIndex);
+
+        if (pending.token != None) {
+            const MoveScore verdict = judgePendingMove(v);
+            if (verdict.score >= ScoreNotEvaluated && listMoveKinds(v) == 0) {
+                refuseMove(verdict.score);
+                return;
+            }
+        }
+        if (moveCount > 1 && pending.token != None && progressOf(pending.player, pending.token) != 0 &&
+            kindOf(pending.player) == Human && slotOf(pending.player, pending.token).count > 1) {
+            if (game.moveKind == None && listMoveKinds(v) > 1) {
+                setTurnState(PickMove);
+                drawChoosePanel();
+                return;
+            }
+            if (game.moveKind != None) applyMoveKind();
+        }
+        if (moveCount > 1 && pending.token == None) {
+            showPrompt();
+            return;
+        }
+        if (moveCount == 0) {
+            setSixesUsed(sixesRolled());
+            setLastDieUsed(true);
+            drawDiceRow();
+            break;
+        }
+        // A token moving alone must be allowed to: neither a tap nor a restored record may force it.
+        if (pending.player2 == None) {
+            const MoveScore verdict = judgePendingMove(v);
+            if (!verdict.legal) {
+                refuseMove(verdict.score);
+                return;
+            }
+        }
+        playPendingMove();
+    }
+    if (lastDieUsed() && sixesUsed() == sixesRolled()) endTurn();
+}
+
+void endTurn() {
+    drawTurnMarker(true);
+    if (sideProgress(game.core.currentPlayer) == HomeProgressPerColour * (1 + partnersBit())) {
+        finishGame();
+        return;
+    }
+    game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
+    drawTurnMarker(false);
+    setMessage(currentKind() == Computer ? MsgComputerRolling : MsgTapRoll, false);
+    game.core.flags &= ~DiceBitsMask;
+    clearPendingMove();
+    game.moveKind = None;
+    prepareRoll();
+}
+
+void finishGame() {
+    const bool won = announceResult();
+    if (flag(FlagPlaySounds)) PlaySound("WVO");
+    enableMenuButton(CmdUndo, false);
+    ++game.core.gamesPlayed;
+    if (flag(FlagOnePlayer)) ++(won ? game.core.gamesWon : game.core.gamesLost);
+    setTurnState(GameOver);
+    clearPendingMove();
+    drawMessagePanel();
+    drawWinnerMarker();
+}
+
+void prepareRoll() {
+    drawMessagePanel();
+    if (currentKind() == Human) {
+        drawRollButton();
+        Msg discarded{};
+        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST)) {
+        }
+        setTurnState(AwaitRoll);
+    } else if (currentKind() == Computer) {
+        setTurnState(Rolling);
+        postTap(game.boardSize - RollTapInset, game.boardSize + 2);
+    }
+}
+
+void postTap(int32_t x, int32_t y) {
+    PostMessage(WM_LBUTTONDOWN, 0, makePointParam(x, y));
+    PostMessage(WM_LBUTTONUP, 0, makePointParam(x, y));
+}

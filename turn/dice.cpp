@@ -1,8 +1,132 @@
-// STUB: to be replaced.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// Dice rolling: the roll of one die with its animation and outcome, and the generator behind it.
 #include "turn/dice.h"
 
-void rollDie() { }
-void seedDice(uint32_t seed) { }
-uint8_t nextDieValue() { return {}; }
-void fixNextRolls(const uint8_t* values,  int count) { }
+#include "game/game_state.h"
+#include "game/undo.h"
+#include "platform/clock.h"
+#include "platform/draw.h"
+#include "platform/sound.h"
+#include "render/layout.h"
+#include "render/panel.h"
+#include "render/tokens.h"
+#include "turn/controller.h"
+#include "turn/messages.h"
+
+namespace {
+
+// xorshift32: small, fast and good enough for a board game; the state is never zero.
+uint32_t generatorState = 0x9E3779B9u;
+
+constexpr int FixedRollCapacity = 64;
+uint8_t fixedRolls[FixedRollCapacity];
+int fixedHead = 0;
+int fixedCount = 0;
+
+uint32_t nextRandom() {
+    uint32_t x = generatorState;
+    x ^= x << 13;
+    x ^= x >> 17;
+    x ^= x << 5;
+    generatorState = x;
+    return x;
+}
+
+// Covers the last frame of the tumbling die, left where the animation stopped.
+void eraseRollFrame(int32_t x) {
+    const int32_t top = game.boardSize + 1;
+    SelectObject(drawSurface, GetStockObject(WHITE_PEN));
+    SelectObject(drawSurface, GetStockObject(WHITE_BRUSH));
+    Rectangle(drawSurface, x, top, x + 30, top + 30);
+}
+
+void loseTurnOnThreeSixes() {
+    setSixesUsed(2);
+    setLastDieUsed(true);
+    drawDiceRow();
+    if (flag(FlagPlaySounds)) PlaySound("WVP");
+    setMessage(MsgThreeSixes, false);
+    if (flag(FlagShowTips)) {
+        drawMessagePanel();
+        waitMs(1000);
+    }
+    endTurn();
+}
+
+}  // namespace
+
+void seedDice(uint32_t seed) {
+    // Spread nearby clock seeds apart (a murmur finaliser); zero would stall the generator.
+    seed ^= seed >> 16;
+    seed *= 0x85EBCA6Bu;
+    seed ^= seed >> 13;
+    seed *= 0xC2B2AE35u;
+    seed ^= seed >> 16;
+    generatorState = seed != 0 ? seed : 0x9E3779B9u;
+}
+
+uint8_t nextDieValue() {
+    if (fixedCount > 0) {
+        const uint8_t v = fixedRolls[fixedHead];
+        fixedHead = (fixedHead + 1) % FixedRollCapacity;
+        --fixedCount;
+        return v;
+    }
+    // Redraw the few values above the last whole multiple of six so every face is equally likely.
+    constexpr uint32_t limit = 0xFFFFFFFFu - 0xFFFFFFFFu % 6;
+    uint32_t x = nextRandom();
+    while (x >= limit) x = nextRandom();
+    return static_cast<uint8_t>(x % 6 + 1);
+}
+
+void fixNextRolls(const uint8_t* values, int count) {
+    for (int i = 0; i < count && fixedCount < FixedRollCapacity; ++i) {
+        if (values[i] < 1 || values[i] > 6) continue;
+        fixedRolls[(fixedHead + fixedCount) % FixedRollCapacity] = values[i];
+        ++fixedCount;
+    }
+}
+
+void clearFixedRolls() {
+    fixedHead = 0;
+    fixedCount = 0;
+}
+
+void rollDie() {
+    const bool human = game.players[game.core.currentPlayer].kind == Human;
+    game.pendingMove.dieIndex = None;
+    game.pendingMove.player = None;
+    game.pendingMove.token = None;
+    setSixesUsed(0);
+    setLastDieUsed(false);
+
+    const bool animate = flag(FlagAnimateDice);
+    int32_t frameX = 0;
+    if (animate) {
+        frameX = rollAnimation(human);
+    } else if (!human && sixesRolled() == 0) {
+        clearDiceArea();
+    }
+
+    const uint8_t v = nextDieValue();
+    setLastDie(v);
+    game.pendingMove.dieIndex = 0;
+    if (v == 6) setSixesRolled(sixesRolled() + 1u);
+    if (animate) eraseRollFrame(frameX);
+    drawDiceRow();
+
+    if (v == 6 && sixesRolled() < 3) {
+        setMessage(human ? MsgSixHuman : MsgSixComputer, false);
+        prepareRoll();
+        return;
+    }
+    if (v == 6) {
+        loseTurnOnThreeSixes();
+        return;
+    }
+    if (!human) {
+        setMessage(MsgComputerMoving, false);
+        drawMessagePanel();
+    }
+    setTurnState(Playing);
+    if (human) takeUndoSnapshot();
+}

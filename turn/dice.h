@@ -7,4 +7,7 @@ void rollDie();
 void seedDice(uint32_t seed);
 uint8_t nextDieValue();
 // Values 1..6 the next rolls produce instead of the generator (the headless driver's `roll` lines).
+// They queue up behind any still waiting; other values are ignored.
 void fixNextRolls(const uint8_t* values, int count);
+// Drops the fixed values still waiting, so the generator alone decides again.
+void clearFixedRolls();

@@ -1,8 +1,198 @@
-// STUB: to be replaced.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// Human move selection: the die, token and "Choose:" taps, and the kinds of move a shared square offers.
 #include "turn/selection.h"
 
-void handleTokenTap(uint8_t colour,  int32_t x,  int32_t y) { }
-void handleMoveKindTap(int32_t x,  int32_t y) { }
-uint8_t listMoveKinds(uint8_t v) { return {}; }
-void applyMoveKind() { }
+#include <cstdlib>
+
+#include "ai/evaluate.h"
+#include "game/game_state.h"
+#include "game/track.h"
+#include "render/panel.h"
+#include "render/tokens.h"
+#include "turn/controller.h"
+#include "turn/messages.h"
+
+namespace {
+
+constexpr int32_t TokenHitRadius = 9;
+constexpr int32_t DieLeft = 4, DieWidth = 20, DiePitch = 24;
+constexpr int32_t ChooseLeft = 65, ChooseWidth = 20, ChoosePitch = 30;
+constexpr int ChooseButtons = 5;
+
+// Kinds of move: bits 0-1 own tokens, bits 2-3 partner tokens.
+enum MoveKind : uint8_t { KindOwn = 1, KindOwnPair = 3, KindPartner = 4, KindMixedPair = 5, KindPartnerPair = 12 };
+
+bool inCurrentSide(uint8_t colour) {
+    const uint8_t current = game.core.currentPlayer;
+    return colour == current || (flag(FlagPartners) && colour == partner(current));
+}
+
+// Repeats the prompt with the movable tokens flashed, unless tips are off or the tap was a roll.
+void showMissTip() {
+    if (turnState() != PickToken || !flag(FlagShowTips) || rollTapActive) return;
+    setMessage(promptMessageId(), false);
+    drawMessagePanel();
+    flashMovableTokens();
+}
+
+enum class DieTap : uint8_t { Selected, Missed, NoDie };
+
+// Below the board: an unplayed die of the turn, a miss past the last die, or no die at x.
+DieTap selectDie(int32_t x) {
+    for (uint8_t i = 0; i < 3; ++i) {
+        if (i > sixesRolled()) return DieTap::Missed;
+        const int32_t left = DiePitch * i + DieLeft;
+        if (x >= left && x <= left + DieWidth && !dieUsed(i)) {
+            clearPendingMove();
+            game.pendingMove.dieIndex = i;
+            drawDiceRow();
+            setTurnState(Playing);
+            return DieTap::Selected;
+        }
+    }
+    return DieTap::NoDie;
+}
+
+bool selectToken(uint8_t colour, int32_t x, int32_t y) {
+    for (uint8_t k = 0; k < 4; ++k) {
+        if (progressOf(colour, k) == ProgressHome) continue;
+        int32_t px = 0, py = 0;
+        tokenPoint(slotOf(colour, k).square, colour, k, px, py);
+        if (std::abs(px - x) <= TokenHitRadius && std::abs(py - y) <= TokenHitRadius) {
+            game.pendingMove.player = colour;
+            game.pendingMove.token = k;
+            setTurnState(Playing);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The first token of the slot within mask: whether it may move alone by v, and its progress (255: none).
+void representative(uint8_t slot, uint16_t mask, uint8_t v, bool& alone, uint8_t& progress) {
+    uint8_t colour = None, token = None;
+    findTokenInSlot(slot, 0, mask, colour, token);
+    alone = false;
+    progress = None;
+    if (colour == None) return;
+    MoveScore score{};
+    evaluateMove(colour, token, v, score);
+    alone = score.legal != 0;
+    progress = progressOf(colour, token);
+}
+
+}  // namespace
+
+void handleTokenTap(uint8_t colour, int32_t x, int32_t y) {
+    const bool onDiceRow = y > game.boardSize + 1 && sixesRolled() > 0 && turnState() == PickToken;
+    const DieTap die = onDiceRow ? selectDie(x) : DieTap::NoDie;
+    if (die == DieTap::Selected) return;
+    if (die == DieTap::NoDie) {
+        if (selectToken(colour, x, y)) return;
+        if (flag(FlagPartners) && selectToken(partner(colour), x, y)) return;
+    }
+    showMissTip();
+}
+
+void handleMoveKindTap(int32_t x, int32_t y) {
+    if (y < game.boardSize) {
+        setTurnState(PickToken);
+    } else if (x >= ChooseLeft) {
+        const int32_t i = (x - ChooseLeft) / ChoosePitch;
+        if (i >= ChooseButtons || x > ChoosePitch * i + ChooseLeft + ChooseWidth || game.moveKindChoices[i] == None) return;
+        game.moveKind = game.moveKindChoices[i];
+        setTurnState(Playing);
+    }
+    clearDiceArea();
+    clearMessageArea();
+    drawDiceRow();
+    drawMessagePanel();
+}
+
+uint8_t listMoveKinds(uint8_t v) {
+    game.ownOnSquare = 0;
+    game.partnerOnSquare = 0;
+    const PendingMove& pending = game.pendingMove;
+    if (progressOf(pending.player, pending.token) == 0) return 0;
+
+    const uint8_t current = game.core.currentPlayer;
+    const uint16_t ownMask = static_cast<uint16_t>(0xF << (4 * current));
+    const uint16_t partnerMask = flag(FlagPartners) ? static_cast<uint16_t>(0xF << (4 * partner(current))) : 0;
+    const uint8_t slot = game.players[pending.player].slot[pending.token];
+    const uint16_t onSquare = game.board[slot].tokenMask;
+    game.ownOnSquare = popcount(onSquare & ownMask);
+    game.partnerOnSquare = popcount(onSquare & partnerMask);
+    if (game.ownOnSquare + game.partnerOnSquare < 2) return 0;
+
+    bool ownAlone = false, partnerAlone = false;
+    uint8_t posA = None, posB = None;
+    representative(slot, ownMask, v, ownAlone, posA);
+    representative(slot, partnerMask, v, partnerAlone, posB);
+
+    const bool even = v % 2 == 0;
+    const int h = v / 2;
+    uint8_t k = 0;
+    auto offer = [&k](bool possible, uint8_t kind) {
+        if (possible) game.moveKindChoices[k++] = kind;
+    };
+    for (uint8_t& choice : game.moveKindChoices) choice = None;
+    offer(game.ownOnSquare > 0 && ownAlone, KindOwn);
+    offer(game.partnerOnSquare > 0 && partnerAlone, KindPartner);
+    offer(game.ownOnSquare > 1 && even && posA + h <= ProgressHome, KindOwnPair);
+    offer(game.partnerOnSquare > 1 && even && posB + h <= ProgressHome, KindPartnerPair);
+    offer(game.ownOnSquare > 0 && game.partnerOnSquare > 0 && even && posA + h < 44 && posB + h < 44, KindMixedPair);
+
+    if (k == 1 && game.moveKindChoices[0] != KindOwn) {
+        game.moveKind = game.moveKindChoices[0];
+        applyMoveKind();
+    }
+    return k;
+}
+
+void applyMoveKind() {
+    PendingMove& pending = game.pendingMove;
+    const uint8_t slot = game.players[pending.player].slot[pending.token];
+    const uint16_t mask = sideMask(pending.player);
+    const uint8_t kind = game.moveKind;
+    const uint8_t own = game.core.currentPlayer;
+    const uint8_t other = partner(own);
+    pending.player2 = None;
+    pending.token2 = None;
+    bool first = false;
+    for (uint8_t skip = 0; skip < 16; ++skip) {
+        uint8_t colour = None, token = None;
+        findTokenInSlot(slot, skip, mask, colour, token);
+        if (colour == None) return;
+        const bool single = (kind == KindOwn && colour == own) || (kind == KindPartner && colour == other);
+        const bool samePair = (kind == KindOwnPair && colour == own) || (kind == KindPartnerPair && colour == other);
+        if (single || ((samePair || kind == KindMixedPair) && !first)) {
+            pending.player = colour;
+            pending.token = token;
+            first = true;
+            if (single) return;
+        } else if (samePair || (kind == KindMixedPair && colour == partner(pending.player))) {
+            pending.player2 = colour;
+            pending.token2 = token;
+            return;
+        }
+    }
+}
+
+void dropForeignSelection() {
+    PendingMove& pending = game.pendingMove;
+    if (pending.token == None || inCurrentSide(pending.player)) return;
+    pending.player = None;
+    pending.token = None;
+    pending.player2 = None;
+    pending.token2 = None;
+}
+
+void restoreSelection() {
+    dropForeignSelection();
+    if (turnState() != PickMove) return;
+    game.moveKind = None;
+    // Fewer than two kinds leave nothing to choose: the token is picked again.
+    if (game.pendingMove.token == None || listMoveKinds(dieValue(game.pendingMove.dieIndex)) < 2) {
+        game.moveKind = None;
+        setTurnState(PickToken);
+    }
+}

@@ -6,3 +6,7 @@ void handleTokenTap(uint8_t colour, int32_t x, int32_t y);
 void handleMoveKindTap(int32_t x, int32_t y);
 uint8_t listMoveKinds(uint8_t v);
 void applyMoveKind();
+// A pending token outside the current side (only a loaded record can name one) is no selection.
+void dropForeignSelection();
+// After a restart: a game saved while choosing gets its "Choose:" choices back.
+void restoreSelection();

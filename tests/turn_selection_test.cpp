@@ -1,0 +1,201 @@
+// The "Choose:" panel: the kinds a shared square offers, their buttons and hit areas, and restored choices.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/game_state.h"
+#include "render/panel.h"
+#include "resources/strings.h"
+#include "tests/board_invariants.h"
+#include "tests/game_positions.h"
+#include "tests/turn_driver.h"
+#include "turn/selection.h"
+
+namespace {
+
+std::vector<uint8_t> offered() {
+    std::vector<uint8_t> kinds;
+    for (uint8_t kind : game.moveKindChoices)
+        if (kind != None) kinds.push_back(kind);
+    return kinds;
+}
+
+using TurnSelection = TurnDriverTest;
+
+// Colour 0 to play one die of value v, two people sharing the device; partners when asked.
+void position(bool partners, uint8_t v) {
+    startPosition(partners ? FlagPartners : 0);
+    if (!partners) {
+        game.players[1].kind = Absent;
+        game.players[3].kind = Absent;
+    }
+    fixRolls({v});
+}
+
+// Colour 0 with two tokens together on square 10 and a die of value v to play.
+void ownStack(uint8_t v) {
+    position(false, v);
+    place(0, 0, 10);
+    place(0, 1, 10);
+}
+
+// The same, as a record saved while the "Choose:" panel was up for token 1.
+void savedChoice(uint8_t v) {
+    ownStack(v);
+    setDice(v, 0);
+    setTurnState(PickMove);
+    game.pendingMove = PendingMove{0, 0, 1, None, None};
+}
+
+}  // namespace
+
+TEST_F(TurnSelection, TwoOwnTokensOfferSingleAndPairAndTheButtonsHitExactly) {
+    ownStack(4);
+    tapRoll();
+    ASSERT_EQ(turnState(), PickToken);
+    tapToken(0, 0);
+    ASSERT_EQ(turnState(), PickMove);
+    EXPECT_EQ(offered(), (std::vector<uint8_t>{1, 3}));
+
+    const int32_t below = game.boardSize + 14;
+    for (const int32_t x : {90, 40, 64, 135, 225}) {  // a gap, left of the buttons, an empty button, a sixth
+        tap(x, below);
+        EXPECT_EQ(turnState(), PickMove) << "x = " << x;
+    }
+    tap(95, game.boardSize);  // the top edge of button 1: the pair
+    EXPECT_EQ(progressOf(0, 0), 12);
+    EXPECT_EQ(progressOf(0, 1), 12);
+    EXPECT_EQ(game.core.currentPlayer, 2);
+    expectBoardInvariants();
+}
+
+TEST_F(TurnSelection, ATapOnTheBoardCancelsTheChoiceAndKeepsTheToken) {
+    ownStack(4);
+    place(0, 2, 30);
+    tapRoll();
+    tapToken(0, 0);
+    ASSERT_EQ(turnState(), PickMove);
+    tap(120, 120);
+    EXPECT_EQ(turnState(), PickToken);
+    EXPECT_EQ(game.pendingMove.token, 0);
+    tapToken(0, 2);  // another token replaces the selection and moves alone
+    EXPECT_EQ(progressOf(0, 2), 34);
+    EXPECT_EQ(progressOf(0, 0), 10);
+}
+
+TEST_F(TurnSelection, OneKindIsPlayedWithoutThePanel) {
+    // An odd die leaves only the lone move: the lower-numbered token of the stack goes.
+    ownStack(3);
+    tapRoll();
+    tapToken(0, 1);
+    EXPECT_EQ(progressOf(0, 0), 13);
+    EXPECT_EQ(progressOf(0, 1), 10);
+
+    // An opponent pair three ahead blocks the lone move; the pair is chosen by itself.
+    ownStack(4);
+    place(0, 2, 30);
+    placeOn(2, 0, 13);
+    placeOn(2, 1, 13);
+    tapRoll();
+    ASSERT_EQ(turnState(), PickToken);
+    tapToken(0, 0);
+    EXPECT_EQ(progressOf(0, 0), 12);
+    EXPECT_EQ(progressOf(0, 1), 12);
+    expectBoardInvariants();
+}
+
+TEST_F(TurnSelection, PartnerTokensOfferPartnerAndMixedKinds) {
+    struct Case {
+        int button;
+        uint8_t own, partner0, partner1;
+    };
+    // Own token 0 and partner token 0 on square 10 (partner progress 32), die 4: kinds 1, 4, 5.
+    for (const Case c : {Case{0, 14, 32, 0}, Case{1, 10, 36, 0}, Case{2, 12, 34, 0}}) {
+        position(true, 4);
+        placeOn(0, 0, 10);
+        placeOn(2, 0, 10);
+        tapRoll();
+        tapToken(0, 0);
+        ASSERT_EQ(turnState(), PickMove);
+        EXPECT_EQ(offered(), (std::vector<uint8_t>{1, 4, 5}));
+        tapChooseButton(c.button);
+        EXPECT_EQ(progressOf(0, 0), c.own) << "button " << c.button;
+        EXPECT_EQ(progressOf(2, 0), c.partner0) << "button " << c.button;
+        expectBoardInvariants();
+    }
+
+    // Two partner tokens with one own: the partner pair is offered too.
+    position(true, 4);
+    placeOn(0, 0, 10);
+    placeOn(2, 0, 10);
+    placeOn(2, 1, 10);
+    tapRoll();
+    tapToken(2, 1);
+    ASSERT_EQ(turnState(), PickMove);
+    EXPECT_EQ(offered(), (std::vector<uint8_t>{1, 4, 12, 5}));
+    tapChooseButton(2);
+    EXPECT_EQ(progressOf(2, 0), 34);
+    EXPECT_EQ(progressOf(2, 1), 34);
+    EXPECT_EQ(progressOf(0, 0), 10);
+
+    // Near the end of the shared track the mixed pair is not offered (42 + 2 reaches 44).
+    position(true, 4);
+    place(0, 0, 42);
+    placeOn(2, 0, 42);
+    tapRoll();
+    tapToken(0, 0);
+    ASSERT_EQ(turnState(), PickMove);
+    EXPECT_EQ(offered(), (std::vector<uint8_t>{1, 4}));
+}
+
+TEST_F(TurnSelection, ARestoredChoiceGetsItsButtonsBack) {
+    // A record saved while choosing carries the token and the die, not the buttons.
+    savedChoice(4);
+    restoreSelection();
+    EXPECT_EQ(turnState(), PickMove);
+    EXPECT_EQ(offered(), (std::vector<uint8_t>{1, 3}));
+    tapChooseButton(1);
+    EXPECT_EQ(progressOf(0, 0), 12);
+    EXPECT_EQ(progressOf(0, 1), 12);
+
+    // With nothing left to choose between, the token is to be picked again.
+    savedChoice(3);
+    restoreSelection();
+    EXPECT_EQ(turnState(), PickToken);
+    EXPECT_EQ(game.moveKind, None);
+}
+
+TEST_F(TurnSelection, ARecordCannotForceAMoveTheRulesRefuse) {
+    // A partner token at 43 cannot move 6; the own token beside it could, but was not the one named.
+    position(true, 2);
+    placeOn(0, 0, 21);
+    placeOn(2, 0, 21);
+    ASSERT_EQ(progressOf(2, 0), 43);
+    setDice(2, 1);
+    setTurnState(Playing);
+    game.pendingMove = PendingMove{0, 2, 0, None, None};
+    std::vector<std::string> during;
+    onTrace = [&during](const std::string& line) {
+        if (line == "wait 550") during.emplace_back(messageText);
+    };
+    tap(120, 120);
+    EXPECT_EQ(progressOf(2, 0), 43);
+    EXPECT_EQ(progressOf(0, 0), 21);
+    EXPECT_EQ(turnState(), PickToken);
+    ASSERT_EQ(during.size(), 1u);
+    EXPECT_EQ(during[0], loadString(1223));
+    expectBoardInvariants();
+
+    // A token outside the side to play is no selection at all: the player is asked instead.
+    position(false, 2);
+    place(0, 0, 10);
+    place(0, 1, 20);
+    setDice(2, 0);
+    setTurnState(Playing);
+    game.pendingMove = PendingMove{0, 1, 0, None, None};
+    tap(120, 120);
+    EXPECT_EQ(turnState(), PickToken);
+    EXPECT_EQ(progressOf(1, 0), 0);
+    EXPECT_EQ(game.pendingMove.token, None);
+    expectBoardInvariants();
+}
