@@ -7,6 +7,7 @@
 #include "platform/backend.h"
 #include "platform/chrome.h"
 #include "platform/chrome_parts.h"
+#include "platform/messages.h"
 #include "platform/widget.h"
 #include "platform/widget_paint.h"
 #include "resources/strings.h"
@@ -104,6 +105,9 @@ bool askYesNo(int stringId) {
     }
     const char* text = loadString(stringId);
     QuestionBox box(text != nullptr ? text : "");
+    // What waits to be painted (a pop-up just closed) is painted first, so the box stands over the
+    // window as it is.
+    if (Rect pending{}; GetUpdateRect(pending)) SendMessage(WM_PAINT, 0, 0);
     openQuestion = &box;
     openWidget(box);
     drawShellChrome();

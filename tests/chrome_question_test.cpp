@@ -91,5 +91,21 @@ TEST_F(ChromeQuestion, DrawnOverTheClientAreaAndRestoredAfter) {
     EXPECT_EQ(pixel(239, 319), barPixel);
 }
 
+// Choosing from a pop-up leaves the window to repaint; that is done before the box is drawn over it.
+TEST_F(ChromeQuestion, PendingPaintIsDoneBeforeTheBoxOpens) {
+    tap(centre(menuButtonRect(4010)));
+    tap(centre(popupItemRect(4011)));
+    Rect update{};
+    ASSERT_TRUE(GetUpdateRect(update));
+    bool pendingWhileOpen = true;
+    script({[&] {
+        pendingWhileOpen = GetUpdateRect(update);
+        answerQuestion(false);
+    }});
+    EXPECT_FALSE(askYesNo(Question));
+    EXPECT_FALSE(pendingWhileOpen);
+    EXPECT_EQ(takeCommands(), std::vector<uint32_t>{4011});
+}
+
 }  // namespace
 }  // namespace chrome_test
