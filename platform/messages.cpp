@@ -60,6 +60,8 @@ void eraseBackground(HDC dc, const Rect& r) {
 bool CreateMainWindow(WindowProc proc) {
     if (window.proc != nullptr || proc == nullptr) return false;
     window.proc = proc;
+    // A quit left over from an earlier window's loop must not end the loop of this one.
+    window.quitPosted = false;
     SendMessage(WM_CREATE, 0, 0);
     // A window that appears is entirely unpainted, background included.
     InvalidateRect(nullptr, true);

@@ -234,6 +234,20 @@ TEST_F(PlatformQueue, CloseDestroysTheWindowAndDropsWhatWasQueued) {
     EXPECT_TRUE(QueueIdle());
 }
 
+TEST_F(PlatformQueue, ANewWindowIgnoresTheQuitOfTheOneBefore) {
+    settle();
+    DestroyMainWindow();  // its procedure posts the quit, and nobody runs a loop to take it
+    ASSERT_TRUE(CreateMainWindow(recordingProc));
+    int reads = 0;
+    setHeadlessInput([&] { return ++reads == 1; });
+    Msg msg{};
+    ASSERT_TRUE(GetMessage(msg));
+    EXPECT_EQ(msg.message, WM_PAINT);
+    DispatchMessage(msg);
+    EXPECT_FALSE(GetMessage(msg));
+    EXPECT_EQ(reads, 2);
+}
+
 TEST_F(PlatformQueue, CaptureIsHeldFromSetToRelease) {
     EXPECT_FALSE(stylusCaptured());
     SetCapture();
