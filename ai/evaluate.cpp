@@ -14,9 +14,6 @@ enum Query : uint8_t {
     QueryCount
 };
 
-constexpr uint32_t QueryFilters[QueryCount] = {0x9A, 0x96, 0xDD, 0xEE, 0x1DE, 0x1DA,
-                                               0x9A, 0x96, 0x9A, 0x96, 0x96, 0x96};
-
 bool landsSafe(uint8_t colour, uint32_t progress) {
     return progress >= 44 || isSafeSquare(squareOf(colour, progress));
 }
@@ -65,11 +62,13 @@ void evaluateMove(uint8_t c, uint8_t t, uint8_t v, MoveScore& out) {
         return;
     }
 
-    TargetQuery q[QueryCount];
-    const uint8_t exact[QueryCount] = {None, None, None, None, None, None, h, v,
-                                       static_cast<uint8_t>(T / 2), static_cast<uint8_t>(T), h,
-                                       static_cast<uint8_t>(T / 2)};
-    for (uint8_t k = 0; k < QueryCount; ++k) q[k] = TargetQuery{QueryFilters[k], exact[k], None, None, None};
+    const uint8_t halfTotal = static_cast<uint8_t>(T / 2), total = static_cast<uint8_t>(T);
+    TargetQuery q[QueryCount] = {
+        {0x9A, None, None, None, None},      {0x96, None, None, None, None},  {0xDD, None, None, None, None},
+        {0xEE, None, None, None, None},      {0x1DE, None, None, None, None}, {0x1DA, None, None, None, None},
+        {0x9A, h, None, None, None},         {0x96, v, None, None, None},     {0x9A, halfTotal, None, None, None},
+        {0x96, total, None, None, None},     {0x96, h, None, None, None},     {0x96, halfTotal, None, None, None},
+    };
     scanSquares(c, t, q, QueryCount);
 
     out.legal = q[PairAhead].best > v && p + v <= 48;

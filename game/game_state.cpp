@@ -1,6 +1,8 @@
 // The one game record and the small operations over it that every subsystem shares.
 #include "game/game_state.h"
 
+#include <bit>
+
 GameState game;
 
 uint16_t sideMask(uint8_t colour) {
@@ -9,25 +11,14 @@ uint16_t sideMask(uint8_t colour) {
     return mask;
 }
 
-uint8_t popcount(uint16_t mask) {
-    uint8_t n = 0;
-    for (; mask; mask &= mask - 1) ++n;
-    return n;
-}
-
 uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token) {
     uint16_t set = game.board[slot].tokenMask & mask;
-    for (uint8_t bit = 0; bit < 16; ++bit) {
-        if (!(set & (1u << bit))) continue;
-        if (skip > 0) {
-            --skip;
-            continue;
-        }
-        colour = bit / 4;
-        token = bit % 4;
-        return popcount(static_cast<uint16_t>(set >> (bit + 1)));
-    }
-    return 0;
+    for (; skip > 0 && set != 0; --skip) set &= set - 1;  // drop the lowest tokens
+    if (set == 0) return 0;
+    const int bit = std::countr_zero(set);
+    colour = static_cast<uint8_t>(bit / 4);
+    token = static_cast<uint8_t>(bit % 4);
+    return popcount(static_cast<uint16_t>(set & (set - 1)));
 }
 
 uint8_t dieValue(uint8_t d) { return d == sixesRolled() ? lastDie() : 6; }

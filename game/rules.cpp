@@ -1,16 +1,66 @@
 // The square scan: one pass over the board answers every target query about a token's neighbourhood.
 #include "game/rules.h"
 
+#include <bit>
 #include <cstdlib>
 
 #include "game/game_state.h"
 #include "game/track.h"
 
+namespace {
+
+constexpr int BatchSize = 32;   // queries answered per pass, one bit each in a 32-bit set
+constexpr int SightRange = 18;  // squares this far away or further are out of sight
+
+// The filter bit, as a bit number, of each property value a square may have.
+enum PropertyBit : uint8_t { OwnSide, Opponent, Single, Pair, Ahead, Behind, Safe, Unsafe, OwnSquare, PropertyBits };
+
+// The filters of the latest scan and, per property value, the set of those filters that accept it.
+// Evaluations put the same questions again and again, so the sets are rebuilt only on a change.
+struct FilterIndex {
+    int count;
+    uint32_t filters[BatchSize];
+    uint32_t accepts[PropertyBits];
+};
+FilterIndex filterIndex{};
+
+const uint32_t* acceptingSets(const TargetQuery* queries, int count) {
+    FilterIndex& index = filterIndex;
+    bool same = count == index.count;
+    for (int k = 0; k < count && same; ++k) same = queries[k].filter == index.filters[k];
+    if (same) return index.accepts;
+    index.count = count;
+    for (uint32_t& set : index.accepts) set = 0;
+    for (int k = 0; k < count; ++k) {
+        index.filters[k] = queries[k].filter;
+        for (int b = 0; b < PropertyBits; ++b) index.accepts[b] |= ((queries[k].filter >> b) & 1u) << k;
+    }
+    return index.accepts;
+}
+
+}  // namespace
+
 void scanSquares(uint8_t p, uint8_t t, TargetQuery* queries, int count) {
+    if (count <= 0) return;
+    if (count > BatchSize) {
+        scanSquares(p, t, queries, BatchSize);
+        scanSquares(p, t, queries + BatchSize, count - BatchSize);
+        return;
+    }
     const uint8_t r = progressOf(p, t);
     const int32_t s0 = squareOf(p, r);
     if (s0 == SquareYard || s0 > 44) return;
     const uint16_t moverBit = static_cast<uint16_t>(1u << (4 * p + t));
+
+    // The sets of queries that accept each property value and each distance, so that a square is
+    // tested against all queries at once.
+    const uint32_t* accepts = acceptingSets(queries, count);
+    uint32_t atDistance[SightRange] = {};
+    uint32_t anyDistance = 0;
+    for (int k = 0; k < count; ++k) {
+        if (queries[k].distance == None) anyDistance |= 1u << k;
+        else if (queries[k].distance < SightRange) atDistance[queries[k].distance] |= 1u << k;
+    }
 
     for (uint8_t i = 0; i < 16; ++i) {
         const BoardSlot& slot = game.board[i];
@@ -20,34 +70,33 @@ void scanSquares(uint8_t p, uint8_t t, TargetQuery* queries, int count) {
         int32_t d = s - s0;
         if (std::abs(d) > 22) d = s > s0 ? d - 44 : d + 44;
         const int32_t dist = std::abs(d);
-        if (dist >= 18) continue;
+        if (dist >= SightRange) continue;
 
-        // Every property of the square has exactly one value; a query matches when its filter
-        // holds the value bit of each property.
-        uint32_t props;
+        // Every property of a square has exactly one value; a query matches when its filter holds
+        // the bit of each value.
+        uint32_t open = anyDistance | atDistance[dist];
         if (d > 0) {
             if (r + d > 43) continue;  // beyond the end of the mover's own track
-            props = TargetAhead;
+            open &= accepts[Ahead];
         } else if (d < 0) {
-            props = TargetBehind;
+            open &= accepts[Behind];
         } else {
             if (slot.count <= 1) continue;
-            props = TargetOwnSquare;
+            open &= accepts[OwnSquare];
         }
+        open &= accepts[isSafeSquare(s) ? Safe : Unsafe];
+        if (open == 0) continue;
 
-        uint8_t c1 = None, t1 = None;
-        findTokenInSlot(i, 0, 0xFFFF, c1, t1);
-        if (c1 == p && t1 == t) findTokenInSlot(i, 1, 0xFFFF, c1, t1);
-        const uint8_t others = popcount(static_cast<uint16_t>(slot.tokenMask & ~moverBit));
-        props |= others > 1 ? TargetPair : TargetSingle;
+        // The first token other than the mover, in bit order, speaks for the square.
+        const uint16_t others = static_cast<uint16_t>(slot.tokenMask & ~moverBit);
+        const int first = std::countr_zero(others);
+        const uint8_t c1 = static_cast<uint8_t>(first / 4), t1 = static_cast<uint8_t>(first % 4);
         const bool opponent = flag(FlagPartners) ? (c1 % 2) != (p % 2) : c1 != p;
-        props |= opponent ? TargetOpponent : TargetOwnSide;
-        props |= isSafeSquare(s) ? TargetSafe : TargetUnsafe;
+        open &= accepts[popcount(others) > 1 ? Pair : Single] & accepts[opponent ? Opponent : OwnSide];
 
-        for (int k = 0; k < count; ++k) {
-            TargetQuery& q = queries[k];
-            if (q.distance != None && q.distance != dist) continue;
-            if (dist > q.best || (q.filter & props) != props) continue;
+        for (; open != 0; open &= open - 1) {
+            TargetQuery& q = queries[std::countr_zero(open)];
+            if (dist > q.best) continue;  // at an equal distance the later slot wins
             q.best = static_cast<uint8_t>(dist);
             q.colour = c1;
             q.token = t1;

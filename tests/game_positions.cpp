@@ -2,6 +2,7 @@
 #include "tests/game_positions.h"
 
 #include "game/game_state.h"
+#include "ai/choice.h"
 #include "game/moves.h"
 
 void startPosition(uint32_t flags) {
@@ -34,4 +35,45 @@ void setDice(uint8_t last, uint8_t sixes, uint8_t sixesPlayed, bool lastPlayed) 
 
 uint32_t moveOf(uint8_t colour, uint8_t token, uint8_t colour2) {
     return packMove(PendingMove{None, colour, token, colour2, None});
+}
+
+int playComputerTurn(uint8_t sixes, uint8_t last, bool display, void (*afterMove)()) {
+    setDice(last, sixes);
+    int moves = 0;
+    while (!(lastDieUsed() && sixesUsed() >= sixesRolled())) {
+        findMoves();
+        if (bestMove.moveCount == 0) break;
+        const PendingMove move = game.pendingMove;
+        const uint8_t value = dieValue(move.dieIndex);
+        playMove(packMove(move), move.token2, value, display);
+        if (value == 6) setSixesUsed(sixesUsed() + 1u);
+        else setLastDieUsed(true);
+        ++moves;
+        if (afterMove) afterMove();
+    }
+    return moves;
+}
+
+bool sideHasWon(uint8_t colour) { return sideProgress(colour) == 192u * (1 + partnersBit()); }
+
+int playComputerGame(uint32_t seed, bool display, int maxTurns, void (*afterMove)()) {
+    uint32_t state = seed;
+    auto roll = [&state] {
+        state = state * 1103515245u + 12345u;
+        return static_cast<uint8_t>((state >> 16) % 6 + 1);
+    };
+    for (PlayerRecord& player : game.players)
+        if (player.kind != Absent) player.kind = Computer;
+    for (int turn = 1; turn <= maxTurns; ++turn) {
+        uint8_t sixes = 0, last = roll();
+        while (last == 6 && sixes < 2) {
+            ++sixes;
+            last = roll();
+        }
+        if (last != 6) playComputerTurn(sixes, last, display, afterMove);  // a third six loses the turn
+        if (sideHasWon(game.core.currentPlayer)) return turn;
+        do game.core.currentPlayer = (game.core.currentPlayer + 1) % 4;
+        while (game.players[game.core.currentPlayer].kind == Absent);
+    }
+    return maxTurns;
 }
