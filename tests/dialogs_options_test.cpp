@@ -9,6 +9,7 @@
 #include "platform/chrome_parts.h"
 #include "platform/dialog.h"
 #include "platform/messages.h"
+#include "platform/screen.h"
 #include "shell/dialogs.h"
 #include "tests/chrome_fixture.h"
 #include "tests/persist_fixture.h"
@@ -140,6 +141,31 @@ TEST_F(DialogsOptions, TitleBarShowsTheCaptionAndOkOnlyWhileOpen) {
     std::vector<uint32_t> after;
     for (int x = 0; x < 240; ++x) after.push_back(pixel(x, 13));
     EXPECT_EQ(after, closedTitle);
+}
+
+// The template's rows and columns survive the conversion from dialog units, inside the screen.
+TEST_F(DialogsOptions, ControlsKeepTheTemplatesRowsAndColumns) {
+    std::vector<Rect> column;
+    Rect dice{}, tokens{}, list{};
+    script({[&] {
+        for (int id : {IdPlaySounds, IdAnimateDice, IdQuickStart, IdShowTips, IdShortGames})
+            column.push_back(dialogControlRect(openDialog(), id));
+        dice = dialogControlRect(openDialog(), IdAnimateDice);
+        tokens = dialogControlRect(openDialog(), IdAnimateTokens);
+        list = dialogControlRect(openDialog(), IdDifficulty);
+    }});
+    runOptionsDialog();
+    ASSERT_EQ(column.size(), 5u);
+    EXPECT_GT(list.top, TitleBarHeight);
+    EXPECT_LE(list.bottom, column[0].top);
+    EXPECT_EQ(list.left, column[0].left);
+    for (size_t i = 1; i < column.size(); ++i) {
+        EXPECT_EQ(column[i].left, column[0].left);
+        EXPECT_GE(column[i].top, column[i - 1].bottom);
+    }
+    EXPECT_EQ(tokens.top, dice.top);
+    EXPECT_GE(tokens.left, dice.right);
+    EXPECT_LE(tokens.right, 240);
 }
 
 TEST_F(DialogsOptions, AboutSavesOnOpeningAndChangesNothing) {
