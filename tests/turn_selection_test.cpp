@@ -186,6 +186,18 @@ TEST_F(TurnSelection, ARecordCannotForceAMoveTheRulesRefuse) {
     EXPECT_EQ(during[0], loadString(1223));
     expectBoardInvariants();
 
+    // A restored pair of tokens on different squares is not played as a pair: the token goes alone.
+    position(false, 2);
+    place(0, 0, 10);
+    place(0, 1, 20);
+    setDice(2, 0);
+    setTurnState(Playing);
+    game.pendingMove = PendingMove{0, 0, 0, 0, 1};
+    restoreSelection();
+    tap(120, 120);
+    EXPECT_EQ(progressOf(0, 0), 12);
+    EXPECT_EQ(progressOf(0, 1), 20);
+
     // A token outside the side to play is no selection at all: the player is asked instead.
     position(false, 2);
     place(0, 0, 10);

@@ -187,6 +187,9 @@ void dropForeignSelection() {
 }
 
 void restoreSelection() {
+    // A pair is only ever named on its way to being played, so a saved one is no choice of the player's.
+    game.pendingMove.player2 = None;
+    game.pendingMove.token2 = None;
     dropForeignSelection();
     if (turnState() != PickMove) return;
     game.moveKind = None;

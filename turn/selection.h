@@ -8,5 +8,6 @@ uint8_t listMoveKinds(uint8_t v);
 void applyMoveKind();
 // A pending token outside the current side (only a loaded record can name one) is no selection.
 void dropForeignSelection();
-// After a restart: a game saved while choosing gets its "Choose:" choices back.
+// After a restart: the saved selection is made sound, and a game saved while choosing gets its
+// "Choose:" choices back.
 void restoreSelection();
