@@ -1,15 +1,35 @@
 // Move execution: slot bookkeeping, walking routes, captures, pair moves and the end of a game.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "game/game_state.h"
 #include "game/moves.h"
 #include "game/track.h"
+#include "platform/headless/headless.h"
 #include "tests/board_invariants.h"
 #include "tests/game_positions.h"
 
 namespace {
 
 uint8_t squareOfToken(uint8_t colour, uint8_t token) { return slotOf(colour, token).square; }
+
+// Records the sounds and pauses of a move, as the platform reports them.
+class GameMovesCues : public testing::Test {
+protected:
+    void SetUp() override {
+        setHeadlessTrace([this](std::string_view line) {
+            if (line.starts_with("sound") || line.starts_with("wait")) cues.emplace_back(line);
+        });
+    }
+    void TearDown() override { setHeadlessTrace(nullptr); }
+
+    static void append(std::vector<std::string>& to, std::initializer_list<const char*> lines, int times = 1) {
+        for (int i = 0; i < times; ++i) to.insert(to.end(), lines.begin(), lines.end());
+    }
+    std::vector<std::string> cues;
+};
 
 }  // namespace
 
@@ -181,4 +201,61 @@ TEST(GameMoves, SideProgressAndTheResultOfAGame) {
         game.core.currentPlayer = c.player;
         EXPECT_EQ(announceResult(), c.won) << "flags " << c.flags << " player " << int(c.player);
     }
+}
+
+TEST_F(GameMovesCues, AnimatedStepsClickThenPauseLongerBeforeTheLastStep) {
+    startPosition(FlagAnimateTokens | FlagPlaySounds);
+    place(0, 0, 41);
+    playMove(moveOf(0, 0), None, 6, true);
+    std::vector<std::string> expected;
+    append(expected, {"sound WVM", "wait 100"}, 5);
+    append(expected, {"sound WVM", "wait 50"});
+    EXPECT_EQ(cues, expected);
+
+    // Reaching home is heard after the step that gets there.
+    cues.clear();
+    playMove(moveOf(0, 0), None, 1, true);
+    EXPECT_EQ(cues, (std::vector<std::string>{"sound WVM", "sound WVH", "wait 50"}));
+}
+
+TEST_F(GameMovesCues, JumpsYardExitsAndSilentSetUp) {
+    startPosition(FlagPlaySounds);
+    place(0, 0, 10);
+    playMove(moveOf(0, 0), None, 5, true);
+    EXPECT_EQ(cues, (std::vector<std::string>{"sound WVM", "wait 50"}));
+
+    cues.clear();
+    setFlag(FlagAnimateTokens, true);
+    playMove(moveOf(0, 1), None, 6, true);
+    EXPECT_EQ(cues, (std::vector<std::string>{"sound WVS", "wait 50"}));
+
+    // Without display nothing is heard or waited for; without sounds only the pauses remain.
+    cues.clear();
+    playMove(moveOf(0, 2), None, 6, false);
+    playMove(moveOf(0, 2), None, 2, false);
+    EXPECT_TRUE(cues.empty());
+    setFlag(FlagPlaySounds, false);
+    playMove(moveOf(0, 2), None, 2, true);
+    EXPECT_EQ(cues, (std::vector<std::string>{"wait 100", "wait 50"}));
+}
+
+TEST_F(GameMovesCues, CapturedTokensWalkHomeSilentlyAfterTheCapture) {
+    startPosition(FlagAnimateTokens | FlagPlaySounds);
+    place(0, 0, 5);
+    placeOn(1, 0, 8);
+    playMove(moveOf(0, 0), None, 3, true);
+    std::vector<std::string> expected;
+    append(expected, {"sound WVM", "wait 100"}, 2);
+    append(expected, {"sound WVM", "wait 50", "sound WVE"});
+    append(expected, {"wait 50"}, 41);
+    EXPECT_EQ(cues, expected);
+
+    // The capture sound does not depend on display, and the victims always walk in view.
+    startPosition(FlagPlaySounds);
+    place(0, 0, 5);
+    placeOn(1, 0, 8);
+    cues.clear();
+    playMove(moveOf(0, 0), None, 3, false);
+    EXPECT_EQ(cues, (std::vector<std::string>{"sound WVE", "wait 50"}));
+    EXPECT_EQ(progressOf(1, 0), 0);
 }
