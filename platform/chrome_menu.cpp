@@ -42,12 +42,13 @@ int buttonIndex(uint32_t command) {
 Rect buttonRect(int index) {
     const Rect bar = menuBarRect();
     int left = bar.left;
-    for (int i = 0;; ++i) {
+    for (int i = 0; i < MenuBarButtonCount; ++i) {
         const MenuBarButton& b = menuBarButtons[i];
         const int w = b.image >= 0 ? ImageButtonWidth : look::textWidth(label(b)) + TextButtonPadding;
         if (i == index) return {left, bar.top, left + w, bar.bottom};
         left += w;
     }
+    return {0, 0, 0, 0};
 }
 
 int buttonAt(Point p) {
@@ -126,10 +127,7 @@ Rect menuBarRect() {
     return {0, h - MenuBarHeight, screenWidthPixels(), h};
 }
 
-Rect menuButtonRect(uint32_t command) {
-    const int index = buttonIndex(command);
-    return index == NoButton ? Rect{0, 0, 0, 0} : buttonRect(index);
-}
+Rect menuButtonRect(uint32_t command) { return buttonRect(buttonIndex(command)); }
 
 Rect popupItemRect(uint32_t command) {
     if (popup.isOpen())
