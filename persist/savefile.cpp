@@ -109,8 +109,8 @@ bool deriveSavePath() {
 
 bool inPlay(uint8_t colour, bool partners) { return partners || colour % 2 == 0; }
 
-// The line-ups a new game sets up: colour 0 human, the colours in play human or computer, the others
-// absent with every token in the yard.
+// The colours in play are played by a human or the computer; the others are absent, with every
+// token in the yard. (A record may give colour 0 to the computer: it then plays itself.)
 bool lineUpIsSound(const PlayerRecord (&players)[4], bool partners) {
     for (uint8_t colour = 0; colour < 4; ++colour) {
         const PlayerRecord& player = players[colour];
@@ -122,7 +122,7 @@ bool lineUpIsSound(const PlayerRecord (&players)[4], bool partners) {
         for (const uint8_t progress : player.progress)
             if (progress != 0) return false;
     }
-    return players[0].kind == Human;
+    return true;
 }
 
 // Every token in exactly one live slot, on the square its progress gives; live slots on distinct

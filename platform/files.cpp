@@ -45,18 +45,6 @@ bool writeAll(int fd, const uint8_t* data, size_t size) {
     return true;
 }
 
-std::string folderOf(const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Makes a finished rename survive a power cut; a failure here loses nothing already on disk.
-void syncFolder(const std::string& folder) {
-    FileDescriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.valid()) ::fsync(dir.get());
-}
-
 }  // namespace
 
 bool replaceFileAtomically(const char* path, const uint8_t* data, size_t size) {
@@ -66,11 +54,12 @@ bool replaceFileAtomically(const char* path, const uint8_t* data, size_t size) {
     if (!file.valid()) return false;
     const bool written = ::fchmod(file.get(), 0644) == 0 && writeAll(file.get(), data, size) &&
                          ::fsync(file.get()) == 0 && file.close();
+    // The folder itself is not synced: after a power cut the rename may be lost, leaving the
+    // previous record, whole; a save after every tap cannot afford that wait.
     if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
-    syncFolder(folderOf(target));
     return true;
 }
 

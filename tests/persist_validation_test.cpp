@@ -104,6 +104,12 @@ TEST(PersistValidation, PositionsThatPlayProducesAreAccepted) {
              setDice(GameOver, 5, 1, 1, true);
              game.core.gamesPlayed = game.core.gamesWon = 1;
          }},
+        {"the computer on every colour, about to roll",
+         [] {
+             setUpPosition(true);
+             for (PlayerRecord& player : game.players) player.kind = Computer;
+             setTurnState(Rolling);
+         }},
         {"freed slots keeping stale counts and masks",
          [] {
              basePosition();
@@ -129,7 +135,6 @@ TEST(PersistValidation, ValuesOutOfRangeOrContradictingEachOtherAreRefused) {
          }},
         {"a kind of 0", [] { game.players[1].kind = 0; }},
         {"a kind of 3", [] { game.players[3].kind = 3; }},
-        {"colour 0 played by the computer", [] { game.players[0].kind = Computer; }},
         {"an absent colour in a partners game", [] { game.players[1].kind = Absent; }},
         {"a computer colour out of play in a short game",
          [] {
