@@ -1,0 +1,189 @@
+// The shapes' pixels: outlines on the box edges, null-pen shrinking, wide pens, ellipses, lines, polygons.
+#include <algorithm>
+
+#include "tests/canvas_support.h"
+
+using CanvasShapes = CanvasTest;
+
+TEST_F(CanvasShapes, RectangleOutlinesTheBoxEdgesAndFillsInside) {
+    SelectObject(dc, GetStockObject(GRAY_BRUSH));
+    EXPECT_TRUE(Rectangle(dc, 1, 1, 7, 5));
+    EXPECT_EQ(art(0, 0, 8, 6), rows({"........",
+                                     ".######.",
+                                     ".#oooo#.",
+                                     ".#oooo#.",
+                                     ".######.",
+                                     "........"}));
+}
+
+TEST_F(CanvasShapes, NullPenFillsOnePixelLessAndThinRectangleIsALine) {
+    SelectObject(dc, GetStockObject(GRAY_BRUSH));
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    Rectangle(dc, 1, 1, 7, 5);
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    Rectangle(dc, 9, 1, 10, 5);
+    // Reversed corners are put in order; an empty box draws nothing.
+    Rectangle(dc, 12, 4, 11, 1);
+    Rectangle(dc, 13, 1, 13, 5);
+    EXPECT_EQ(art(0, 0, 14, 6), rows({"..............",
+                                      ".ooooo...#.#..",
+                                      ".ooooo...#.#..",
+                                      ".ooooo...#.#..",
+                                      ".........#....",
+                                      ".............."}));
+}
+
+TEST_F(CanvasShapes, WidePenIsCentredOnTheOutline) {
+    HPEN wide = CreatePen(PS_SOLID, 3, Red);
+    SelectObject(dc, wide);
+    SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
+    Rectangle(dc, 3, 3, 10, 10);
+    EXPECT_EQ(art(1, 1, 11, 11), rows({"...........",
+                                       ".rrrrrrrrr.",
+                                       ".rrrrrrrrr.",
+                                       ".rrrrrrrrr.",
+                                       ".rrr...rrr.",
+                                       ".rrr...rrr.",
+                                       ".rrr...rrr.",
+                                       ".rrrrrrrrr.",
+                                       ".rrrrrrrrr.",
+                                       ".rrrrrrrrr.",
+                                       "..........."}));
+    SelectObject(dc, GetStockObject(BLACK_PEN));
+    EXPECT_TRUE(DeleteObject(wide));
+}
+
+TEST_F(CanvasShapes, SmallEllipsesAreRoundAndSymmetric) {
+    SelectObject(dc, GetStockObject(GRAY_BRUSH));
+    Ellipse(dc, 1, 1, 6, 6);
+    Ellipse(dc, 8, 1, 11, 4);
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    Ellipse(dc, 13, 1, 19, 7);
+    EXPECT_EQ(art(0, 0, 20, 7), rows({"....................",
+                                      "..###....#....ooo...",
+                                      ".#ooo#..#o#..ooooo..",
+                                      ".#ooo#...#...ooooo..",
+                                      ".#ooo#.......ooooo..",
+                                      "..###.........ooo...",
+                                      "...................."}));
+}
+
+TEST_F(CanvasShapes, EllipseOfFourteenPixels) {
+    SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
+    Ellipse(dc, 2, 2, 16, 16);
+    EXPECT_EQ(art(2, 2, 14, 14), rows({"....######....",
+                                       "...#......#...",
+                                       "..#........#..",
+                                       ".#..........#.",
+                                       "#............#",
+                                       "#............#",
+                                       "#............#",
+                                       "#............#",
+                                       "#............#",
+                                       "#............#",
+                                       ".#..........#.",
+                                       "..#........#..",
+                                       "...#......#...",
+                                       "....######...."}));
+}
+
+TEST_F(CanvasShapes, EllipsesOfAnySizeAreMirrorSymmetricWithoutGapsOrStrays) {
+    SelectObject(dc, GetStockObject(GRAY_BRUSH));
+    for (int w = 1; w <= 24; w += 1)
+        for (int h = 1; h <= 24; h += 5) {
+            initScreen(Side, Side);
+            Ellipse(dc, 5, 5, 5 + w, 5 + h);
+            for (int y = 0; y < Side; ++y)
+                for (int x = 0; x < Side; ++x) {
+                    const bool inBox = x >= 5 && x < 5 + w && y >= 5 && y < 5 + h;
+                    if (!inBox) {
+                        ASSERT_EQ(pixel(x, y), White) << w << "x" << h << " at " << x << "," << y;
+                        continue;
+                    }
+                    ASSERT_EQ(pixel(x, y), pixel(2 * 5 + w - 1 - x, y)) << w << "x" << h;
+                    ASSERT_EQ(pixel(x, y), pixel(x, 2 * 5 + h - 1 - y)) << w << "x" << h;
+                }
+            // The outline reaches all four sides of the box.
+            ASSERT_EQ(pixel(5 + w / 2, 5), Black);
+            ASSERT_EQ(pixel(5, 5 + h / 2), Black);
+            // The outline is closed: the grey inside never touches the white outside.
+            for (int y = 1; y + 1 < Side; ++y)
+                for (int x = 1; x + 1 < Side; ++x)
+                    if (pixel(x, y) == Grey) {
+                        ASSERT_TRUE(pixel(x - 1, y) != White && pixel(x + 1, y) != White && pixel(x, y - 1) != White &&
+                                    pixel(x, y + 1) != White)
+                            << w << "x" << h;
+                    }
+        }
+}
+
+TEST_F(CanvasShapes, RoundRectCutsItsCornersByTheCornerEllipse) {
+    RoundRect(dc, 1, 1, 9, 7, 3, 3);
+    RoundRect(dc, 11, 1, 16, 7, 2, 2);
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    SelectObject(dc, GetStockObject(GRAY_BRUSH));
+    RoundRect(dc, 18, 1, 26, 7, 3, 3);
+    EXPECT_EQ(art(0, 0, 26, 8), rows({"..........................",
+                                      "..######...#####...ooooo..",
+                                      ".#......#..#...#..ooooooo.",
+                                      ".#......#..#...#..ooooooo.",
+                                      ".#......#..#...#..ooooooo.",
+                                      ".#......#..#...#...ooooo..",
+                                      "..######...#####..........",
+                                      ".........................."}));
+}
+
+TEST_F(CanvasShapes, PolylineStopsBeforeItsLastPoint) {
+    const Point path[] = {{1, 1}, {5, 1}, {5, 4}, {2, 7}};
+    EXPECT_TRUE(Polyline(dc, path, 4));
+    EXPECT_EQ(art(0, 0, 7, 8), rows({".......",
+                                     ".#####.",
+                                     ".....#.",
+                                     ".....#.",
+                                     ".....#.",
+                                     "....#..",
+                                     "...#...",
+                                     "......."}));
+}
+
+TEST_F(CanvasShapes, PolygonIsFilledAndOutlinedAllRound) {
+    SelectObject(dc, GetStockObject(GRAY_BRUSH));
+    const Point triangle[] = {{1, 1}, {7, 1}, {1, 7}};
+    EXPECT_TRUE(Polygon(dc, triangle, 3));
+    EXPECT_EQ(art(0, 0, 9, 9), rows({".........",
+                                     ".#######.",
+                                     ".#oooo#..",
+                                     ".#ooo#...",
+                                     ".#oo#....",
+                                     ".#o#.....",
+                                     ".##......",
+                                     ".#.......",
+                                     "........."}));
+}
+
+TEST_F(CanvasShapes, PolygonWithoutPenLeavesRightAndBottomEdgesUnfilled) {
+    SelectObject(dc, GetStockObject(GRAY_BRUSH));
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    const Point square[] = {{1, 1}, {4, 1}, {4, 4}, {1, 4}};
+    Polygon(dc, square, 4);
+    EXPECT_EQ(art(0, 0, 6, 6), rows({"......",
+                                     ".ooo..",
+                                     ".ooo..",
+                                     ".ooo..",
+                                     "......",
+                                     "......"}));
+}
+
+TEST_F(CanvasShapes, NullSurfaceAndBadArgumentsDrawNothing) {
+    const Point points[] = {{0, 0}, {5, 5}};
+    EXPECT_FALSE(Rectangle(nullptr, 0, 0, 5, 5));
+    EXPECT_FALSE(Ellipse(nullptr, 0, 0, 5, 5));
+    EXPECT_FALSE(RoundRect(nullptr, 0, 0, 5, 5, 2, 2));
+    EXPECT_FALSE(Polygon(nullptr, points, 2));
+    EXPECT_FALSE(Polyline(nullptr, points, 2));
+    EXPECT_FALSE(Polyline(dc, points, 1));
+    EXPECT_FALSE(Polygon(dc, nullptr, 3));
+    EXPECT_FALSE(Ellipse(dc, -100000, 0, 100000, 5));
+    EXPECT_EQ(DrawText(nullptr, "x", 1, nullptr, 0), 0);
+    EXPECT_EQ(std::count(screenPixels(), screenPixels() + Side * Side, White), Side * Side);
+}
