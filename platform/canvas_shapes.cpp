@@ -38,7 +38,7 @@ int64_t floorDiv(int64_t num, int64_t den) {
 
 int64_t isqrt(int64_t n) {
     if (n <= 0) return 0;
-    auto r = static_cast<int64_t>(std::sqrt(static_cast<long double>(n)));
+    auto r = static_cast<int64_t>(std::sqrt(static_cast<double>(n)));
     while (r * r > n) --r;
     while ((r + 1) * (r + 1) <= n) ++r;
     return r;
@@ -103,17 +103,23 @@ bool drawShape(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
     const int64_t width = std::abs(int64_t{right} - left) - (outlined ? 0 : 1);
     const int64_t height = std::abs(int64_t{bottom} - top) - (outlined ? 0 : 1);
     if (width <= 0 || height <= 0) return true;
-    const auto rows = makeRows(width, height);
+    const auto rowsOf = makeRows(width, height);
     const int64_t reach = tools->pen->penWidth;
     const int64_t first = std::max<int64_t>(0, tools->surface.clip.top - tools->surface.originY - y - reach);
     const int64_t last =
         std::min<int64_t>(height - 1, tools->surface.clip.bottom - 1 - tools->surface.originY - y + reach);
-    const Span none{1, 0};
+    if (first > last) return true;
+    // Each visible row's span once, with the rows just above and below (empty outside the box).
+    static std::vector<Span> spans;
+    spans.resize(static_cast<size_t>(last - first + 3));
+    for (int64_t r = first - 1; r <= last + 1; ++r)
+        spans[static_cast<size_t>(r - first + 1)] = r >= 0 && r < height ? rowsOf(r) : Span{1, 0};
+    auto row = [&](int64_t r) { return spans[static_cast<size_t>(r - first + 1)]; };
     auto interior = [&](int64_t r) {
-        const Span cur = rows(r);
+        const Span cur = row(r);
         if (!outlined) return cur;
-        const Span up = r > 0 ? rows(r - 1) : none;
-        const Span down = r + 1 < height ? rows(r + 1) : none;
+        const Span up = row(r - 1);
+        const Span down = row(r + 1);
         return Span{std::max({cur.a + 1, up.a, down.a}), std::min({cur.b - 1, up.b, down.b})};
     };
     if (!tools->brush->hollow)
@@ -123,7 +129,7 @@ bool drawShape(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
         }
     if (!outlined) return true;
     for (int64_t r = first; r <= last; ++r) {
-        const Span cur = rows(r);
+        const Span cur = row(r);
         const Span inside = interior(r);
         if (inside.a > inside.b) {
             stampPen(*tools, x + cur.a, x + cur.b, y + r);
