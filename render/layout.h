@@ -28,3 +28,6 @@ void freeImages();
 void destroyDrawingResources();
 void drawTextAt(const char* text, int32_t x, int32_t y);
 void copyImage(HBITMAP image, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t rop);
+// Select an object, or a stock object by id, into drawSurface; both return the object replaced.
+HGDIOBJ useObject(HGDIOBJ object);
+HGDIOBJ useStock(int stockId);

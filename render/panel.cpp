@@ -1,13 +1,88 @@
-// STUB: to be replaced.
-#pragma GCC diagnostic ignored "-Wunused-parameter"
+// The message panel below the board, the "Choose:" panel, area clearing and repaint requests.
 #include "render/panel.h"
 
+#include <cstring>
+
+#include "game/game_state.h"
+#include "platform/messages.h"
+#include "render/layout.h"
+#include "render/tokens.h"
+#include "resources/strings.h"
+
 char messageText[MessageCapacity]{};
-void setMessage(int id,  bool invalidate) { }
-void drawMessagePanel() { }
-void clearDiceArea() { }
-void clearMessageArea() { }
-void invalidateMessagePanel() { }
-void invalidateAll(bool erase) { }
-void drawChoosePanel() { }
-void drawTokenIcons(uint8_t code,  int32_t x,  int32_t y) { }
+
+namespace {
+
+constexpr int ChooseLabel = 1210;
+constexpr int32_t PanelSplitX = 80;
+
+// Every string is loaded here first, so a missing one never disturbs what is shown.
+char scratch[MessageCapacity];
+
+// Loads string id into the scratch buffer, cut to its capacity; false when there is no such string or it is empty.
+bool loadIntoScratch(int id) {
+    const char* text = loadString(id);
+    if (text == nullptr || text[0] == '\0') return false;
+    std::strncpy(scratch, text, MessageCapacity - 1);
+    scratch[MessageCapacity - 1] = '\0';
+    return true;
+}
+
+// A strip of the area below the board, from x = left up to right.
+Rect belowBoard(int32_t left, int32_t right) { return Rect{left, game.boardSize + 2, right, screenHeight - 1}; }
+
+void clearWhite(const Rect& area) {
+    useStock(WHITE_PEN);
+    useStock(WHITE_BRUSH);
+    Rectangle(drawSurface, area.left, area.top, area.right, area.bottom);
+}
+
+}  // namespace
+
+void setMessage(int id, bool invalidate) {
+    if (!loadIntoScratch(id)) return;
+    std::memcpy(messageText, scratch, MessageCapacity);
+    if (invalidate) invalidateMessagePanel();
+}
+
+void drawMessagePanel() {
+    clearMessageArea();
+    if (!(flag(FlagShowTips) || turnState() == GameOver) || messageText[0] == '\0') return;
+    const Rect box{PanelSplitX, game.boardSize + 2, screenWidth - game.boardSize / 6, screenHeight};
+    DrawText(drawSurface, messageText, static_cast<int>(std::strlen(messageText)), &box, DT_LEFT | DT_TOP);
+}
+
+void clearDiceArea() { clearWhite(belowBoard(1, PanelSplitX)); }
+
+void clearMessageArea() { clearWhite(belowBoard(PanelSplitX, screenWidth - 1)); }
+
+void invalidateMessagePanel() {
+    const Rect area = belowBoard(PanelSplitX, screenWidth - 1);
+    InvalidateRect(&area, false);
+}
+
+void invalidateAll(bool erase) {
+    const Rect whole{0, 0, screenWidth, screenHeight};
+    InvalidateRect(&whole, erase);
+}
+
+void drawChoosePanel() {
+    const int32_t S = game.boardSize;
+    clearDiceArea();
+    clearMessageArea();
+    if (loadIntoScratch(ChooseLabel)) drawTextAt(scratch, 4, S + 8);
+    for (int32_t k = 0; k < 5; ++k) {
+        const uint8_t code = game.moveKindChoices[k];
+        if (code == None) break;
+        drawTokenIcons(code, 75 + 30 * k, S + 14);
+    }
+}
+
+void drawTokenIcons(uint8_t code, int32_t x, int32_t y) {
+    int32_t n = 0;
+    for (uint8_t bit = 0; bit < 4; ++bit) {
+        if (!(code & (1u << bit))) continue;
+        drawTokenDisc(static_cast<uint8_t>((game.core.currentPlayer + (bit >= 2 ? 2 : 0)) % 4), x + 5 * n, y);
+        ++n;
+    }
+}
