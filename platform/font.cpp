@@ -89,7 +89,6 @@ void Font::render(char32_t code, Glyph& out) {
     out = Glyph{};
     if (!face_ || FT_Load_Char(face_, code, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) return;
     const FT_GlyphSlot slot = face_->glyph;
-    if (slot->format != FT_GLYPH_FORMAT_BITMAP && FT_Render_Glyph(slot, FT_RENDER_MODE_MONO) != 0) return;
     const FT_Bitmap& bitmap = slot->bitmap;
     out.advance = static_cast<int>((slot->advance.x + 32) / 64);
     if (bitmap.pixel_mode != FT_PIXEL_MODE_MONO) return;
