@@ -36,6 +36,10 @@ void drawShellChrome() {
     for (const Widget* widget : openWidgets()) widget->draw(surface.dc());
 }
 
+void keepWidgetsOnTop() {
+    if (topWidget() != nullptr) drawShellChrome();
+}
+
 void screenPenDown(int32_t x, int32_t y) {
     const Point p{x, y};
     owner = ownerAt(p);

@@ -5,6 +5,9 @@
 
 // Redraws the title bar and the menu bar (and any open pop-up, question or dialog).
 void drawShellChrome();
+// Client drawing never covers an open pop-up, question or dialog: called whenever the main window's
+// drawing reaches the screen (end of a paint or a tap's drawing, every pause of an animation).
+void keepWidgetsOnTop();
 
 // Stylus press and release at screen coordinates, from the SDL mouse or the headless `screen` line.
 // An open widget or the bars take them; inside the main window's client area they become

@@ -7,6 +7,7 @@
 
 #include "platform/backend.h"
 #include "platform/canvas_internal.h"
+#include "platform/chrome.h"
 #include "platform/screen.h"
 
 namespace {
@@ -170,6 +171,7 @@ HDC BeginPaint() {
 
 void EndPaint(HDC dc) {
     if (dc != nullptr) closeScreenDC(dc);
+    keepWidgetsOnTop();
     backendPresent();
 }
 
@@ -177,4 +179,5 @@ HDC GetDC() { return openScreenDC(0, clientTop(), toScreen(clientRect())); }
 
 void ReleaseDC(HDC dc) {
     if (dc != nullptr) closeScreenDC(dc);
+    keepWidgetsOnTop();
 }
