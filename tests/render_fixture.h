@@ -58,6 +58,7 @@ protected:
     // The visible part of an image copied unchanged at (x, y).
     static bool imageAt(int resourceId, int x, int y) { return imageMismatches(resourceId, x, y, White) == 0; }
 
+    bool ownWindow = false;
     // Waits made since the screen was opened, as the clock's trace reports them; onWait sees each one.
     std::vector<int> waits;
     virtual void onWait(int ms) { waits.push_back(ms); }
