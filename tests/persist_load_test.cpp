@@ -71,28 +71,23 @@ TEST_F(PersistLoadTest, FirstRunKeepsTheStartUpGameAndCreatesBothCopies) {
     expectStartUpKept();
 }
 
-TEST_F(PersistLoadTest, OneSoundCopyOfEitherKindIsAppliedAndBothAreRewritten) {
-    for (const bool inFile : {true, false}) {
-        SCOPED_TRACE(inFile ? "file only" : "registry only");
+TEST_F(PersistLoadTest, SoundCopiesThatAgreeAreAppliedAndBothAreRewritten) {
+    struct Copies {
+        const char* name;
+        bool file, registry;
+    };
+    for (const Copies& copies : {Copies{"file only", true, false}, Copies{"registry only", false, true},
+                                 Copies{"both, equal", true, true}}) {
+        SCOPED_TRACE(copies.name);
         restart();
         makeSavedGame();
         const GameState saved = game;
-        storeGame(inFile, !inFile);
+        storeGame(copies.file, copies.registry);
         setUpPosition(true);
 
         loadAndExpectBothCopiesEqual();
         EXPECT_TRUE(sameStoredBlocks(game, saved));
     }
-}
-
-TEST_F(PersistLoadTest, EqualCopiesAreApplied) {
-    restart();
-    makeSavedGame();
-    const GameState saved = game;
-    storeGame(true, true);
-    setUpPosition(true);
-    loadAndExpectBothCopiesEqual();
-    EXPECT_TRUE(sameStoredBlocks(game, saved));
 }
 
 TEST_F(PersistLoadTest, WhenTheCopiesDifferTheRegistryWinsAndIsWrittenBackToTheFile) {
