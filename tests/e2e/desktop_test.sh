@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# The desktop program played as a person would, on a virtual X display: its screens equal
+# rendaro-cli's pictures of the same states, Options OK saves, Roll rolls, and a restart resumes.
+#
+# Usage: desktop_test.sh RENDARO RENDARO_CLI
+set -euo pipefail
+if [[ $# -ne 2 ]]; then
+    echo "usage: $0 RENDARO RENDARO_CLI" >&2
+    exit 2
+fi
+program=$(realpath "$1")
+cli=$(realpath "$2")
+source "$(dirname "$0")/x_session.sh"
+
+# Device screen points a person taps: View and its Options entry on the menu bar, the "Play Sounds"
+# box and the title bar's ok in the dialog, the Roll button.
+View=(55 307)
+Options=(60 283)
+PlaySounds=(74 76)
+Ok=(221 14)
+Roll=(220 281)
+# The dice area below the board (client x 1..79, y 242..267) as the window shows it.
+DiceArea="$(( 79 * Scale ))x$(( 26 * Scale ))+$(( 1 * Scale ))+$(( 268 * Scale ))"
+
+# The message text box (client x 80..199, y 242..267): at start-up it shows a new game's first
+# prompt, whatever the restored game waits for, so only the rest of a resumed screen must match.
+MessageBox="rectangle $(( 80 * Scale )),$(( 268 * Scale )) $(( 200 * Scale - 1 )),$(( 294 * Scale - 1 ))"
+
+dice_area_changed() {
+    capture "$work/roll.window.rgb" && edit_picture "$work/roll.window.rgb" "$work/roll.dice.rgb" -crop "$DiceArea" &&
+        ! same_picture "$work/roll.dice.rgb" "$work/before-roll.dice.rgb"
+}
+
+# The roll is played out and the game waits for a person again: to pick a token, or to roll once
+# the computer has played its colours.
+rolled_and_back_to_person() { [[ $(saved_hex) != "$(cat "$work/saved_options.record")" ]] && person_to_play; }
+
+without_message() { edit_picture "$1" "$2" -fill black -draw "$MessageBox"; }
+
+resumed_window_shows() {
+    capture "$work/resumed.window.rgb" && without_message "$work/resumed.window.rgb" "$work/resumed.masked.rgb" &&
+        same_picture "$work/resumed.masked.rgb" "$work/before-close.masked.rgb"
+}
+
+settled_window() {
+    capture "$work/settle.a.rgb" && sleep 0.3 && capture "$work/settle.b.rgb" &&
+        same_picture "$work/settle.a.rgb" "$work/settle.b.rgb"
+}
+
+start_session
+
+# What rendaro-cli shows and saves for the same taps at the same screen points.
+headless start
+headless options "screen ${View[*]}" "screen ${Options[*]}"
+headless saved_options "screen ${View[*]}" "screen ${Options[*]}" "screen ${PlaySounds[*]}" "screen ${Ok[*]}"
+[[ $(cat "$work/start.record") != $(cat "$work/saved_options.record") ]] ||
+    fail "unticking Play Sounds left the record unchanged"
+
+start_program
+await_screen start
+first_frame_ms=$(( ($(now_us) - started_us) / 1000 ))
+mapped_ms=$(( (mapped_us - started_us) / 1000 ))
+# A fresh start saves its new game at once.
+await_saved start
+
+click "${View[@]}"
+click "${Options[@]}"
+await_screen options
+
+click "${PlaySounds[@]}"
+click "${Ok[@]}"
+await_saved saved_options
+cmp -s "$work/config/Calverin/Rendaro" "$work/cli-saved_options/Calverin/Rendaro" ||
+    fail "the settings store's copy differs from rendaro-cli's"
+await_screen saved_options
+
+edit_picture "$work/saved_options.window.rgb" "$work/before-roll.dice.rgb" -crop "$DiceArea"
+click "${Roll[@]}"
+poll dice_area_changed || fail_showing "Roll did not change the dice area" saved_options.window roll.window
+
+poll rolled_and_back_to_person || fail "the game did not come back to the person"
+poll settled_window || fail "the window kept changing while the game waited for a person"
+cp "$work/settle.b.rgb" "$work/before-close.rgb"
+without_message "$work/before-close.rgb" "$work/before-close.masked.rgb"
+cp "$saved" "$work/before-close.rendart"
+cp "$work/config/Calverin/Rendaro" "$work/before-close.registry"
+
+# Closing saves nothing; starting again restores the same game and saves it back unchanged.
+stop_program
+cmp -s "$saved" "$work/before-close.rendart" || fail "closing the window rewrote the saved game"
+start_program
+poll resumed_window_shows ||
+    fail_showing "the restarted program does not show the game it was closed on" before-close resumed.window
+cmp -s "$saved" "$work/before-close.rendart" && cmp -s "$work/config/Calverin/Rendaro" "$work/before-close.registry" ||
+    fail "the restart changed the saved game"
+stop_program
+
+# rendaro-cli given the same two copies draws the resumed game, message included, the same way.
+mkdir -p "$work/cli-restored/Calverin"
+cp "$saved" "$work/cli-restored/rendart"
+cp "$work/config/Calverin/Rendaro" "$work/cli-restored/Calverin/Rendaro"
+cli_dir="$work/cli-restored" headless restored
+same_picture "$work/restored.expected.rgb" "$work/resumed.window.rgb" ||
+    fail_showing "rendaro-cli draws the restored game differently from the desktop program" restored.expected resumed.window
+
+echo "first start: window mapped after $mapped_ms ms, start screen seen after $first_frame_ms ms"
+echo "PASS"
