@@ -52,10 +52,9 @@ bool replaceFileAtomically(const char* path, const uint8_t* data, size_t size) {
     std::string temporary = target + ".XXXXXX";
     FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!file.valid()) return false;
-    const bool written = ::fchmod(file.get(), 0644) == 0 && writeAll(file.get(), data, size) &&
-                         ::fsync(file.get()) == 0 && file.close();
-    // The folder itself is not synced: after a power cut the rename may be lost, leaving the
-    // previous record, whole; a save after every tap cannot afford that wait.
+    // No fsync: the rename alone already means a killed program leaves one whole record, old or
+    // new; syncing would cost milliseconds on every tap for the sake of power cuts only.
+    const bool written = ::fchmod(file.get(), 0644) == 0 && writeAll(file.get(), data, size) && file.close();
     if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
