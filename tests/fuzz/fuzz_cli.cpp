@@ -1,6 +1,4 @@
 // Fuzz target: any bytes as rendaro-cli input lines, run through the real start-up and message loop.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,10 +11,8 @@
 #include "platform/headless/headless.h"
 #include "platform/headless/script.h"
 #include "platform/messages.h"
-#include "platform/screen.h"
-#include "platform/store.h"
-#include "platform/system.h"
 #include "shell/window.h"
+#include "tests/fuzz/fuzz_program.h"
 #include "tools/cli/script_runner.h"
 #include "turn/dice.h"
 
@@ -26,14 +22,7 @@ std::string folder;
 
 void setUpOnce() {
     if (!folder.empty()) return;
-    // Memory-backed when the machine has it: every input saves the game several times.
-    std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    pattern += "/rendaro-fuzz-cli-XXXXXX";
-    if (!mkdtemp(pattern.data())) std::abort();
-    folder = pattern;
-    initScreen(240, 320);
-    setModulePath(folder + "/rendaro");
-    setStoreRoot(folder);
+    folder = setUpScratchProgram("cli");
     // Dumps and messages would drown the fuzzer's own report.
     if (!std::freopen("/dev/null", "w", stdout)) std::abort();
 }

@@ -1,7 +1,5 @@
 // Fuzz target: any saved-file bytes and any registry value through the start-up load, a few taps, a
 // repaint and a save, which must then load back to the very same record.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -11,12 +9,10 @@
 #include "game/game_state.h"
 #include "game/setup.h"
 #include "platform/messages.h"
-#include "platform/screen.h"
-#include "platform/store.h"
-#include "platform/system.h"
 #include "persist/savefile.h"
 #include "render/board.h"
 #include "render/layout.h"
+#include "tests/fuzz/fuzz_program.h"
 #include "turn/controller.h"
 #include "turn/dice.h"
 
@@ -29,14 +25,7 @@ std::string folder;
 
 void setUpOnce() {
     if (!folder.empty()) return;
-    // Memory-backed when the machine has it: every input saves the game several times.
-    std::string pattern = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    pattern += "/rendaro-fuzz-load-XXXXXX";
-    if (!mkdtemp(pattern.data())) std::abort();
-    folder = pattern;
-    initScreen(240, 320);
-    setModulePath(folder + "/rendaro");
-    setStoreRoot(folder);
+    folder = setUpScratchProgram("load");
     if (!createDrawingResources()) std::abort();
 }
 
