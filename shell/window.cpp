@@ -74,7 +74,10 @@ int32_t mainWindowProc(uint32_t message, uint32_t wParam, int32_t lParam) {
 }
 
 void onTap(int32_t x, int32_t y) {
-    // The paint bracket also validates whatever was waiting to be repainted.
+    // A repaint still waiting (a tap queued right behind New game or Undo) is done first: the paint
+    // bracket below would otherwise erase it to white and validate it, leaving a blank board.
+    Rect waiting{};
+    if (GetUpdateRect(waiting)) paintWindow();
     const HDC paintSurface = BeginPaint();
     drawSurface = paintSurface;
     handleTap(x, y);

@@ -10,6 +10,7 @@
 #include "persist/savefile.h"
 #include "platform/chrome.h"
 #include "platform/messages.h"
+#include "platform/screen.h"
 #include "render/panel.h"
 #include "resources/strings.h"
 #include "shell/window.h"
@@ -145,4 +146,20 @@ TEST_F(ShellWindow, StartUpRestoresTheSavedGame) {
     EXPECT_EQ(game.moveKindChoices[0], 1);
     EXPECT_EQ(game.moveKindChoices[1], 3);
     EXPECT_EQ(game.moveKindChoices[2], None);
+}
+
+TEST_F(ShellWindow, ATapQueuedBehindARepaintFindsTheBoardDrawn) {
+    startGame(CmdOnePlayerGame, 0);
+    // New game asks for a full repaint with erasing; the tap already waits behind the command, so
+    // it is handled before the paint message would come.
+    PostMessage(WM_COMMAND, CmdOnePlayerGame, 0);
+    pen(WM_LBUTTONDOWN, 10, 10);
+    pen(WM_LBUTTONUP, 10, 10);
+    ASSERT_TRUE(runQueue());
+    const uint32_t* pixels = screenPixels();
+    const int width = screenWidthPixels();
+    // The centre of colour 0's yard, between its places: its light shade, not the erased white.
+    const int x = game.boardSize / 6;
+    const int y = 2 * game.boardSize / 3 + game.boardSize / 6;
+    EXPECT_EQ(pixels[(clientTop() + y) * width + x], RGB(255, 136, 136));
 }
