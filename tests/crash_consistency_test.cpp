@@ -55,7 +55,7 @@ protected:
 };
 
 TEST_F(CrashConsistencyTest, EveryRestartAfterAKillComesBackToASavedRecord) {
-    const long wantedKills = environmentNumber("RENDARO_CRASH_KILLS", 200);
+    const long wantedKills = runLength("RENDARO_CRASH_KILLS", 200);
     const int linesPerRun = static_cast<int>(environmentNumber("RENDARO_CRASH_LINES", 100));
     std::mt19937 random(static_cast<uint32_t>(environmentNumber("RENDARO_CRASH_SEED", 6)));
 

@@ -95,6 +95,20 @@ long environmentNumber(const char* name, long fallback) {
     return text != nullptr && *text != '\0' ? std::strtol(text, nullptr, 10) : fallback;
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr long SanitizerSlowdown = 5;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr long SanitizerSlowdown = 5;
+#else
+constexpr long SanitizerSlowdown = 1;
+#endif
+#else
+constexpr long SanitizerSlowdown = 1;
+#endif
+
+long runLength(const char* name, long normal) { return environmentNumber(name, normal / SanitizerSlowdown); }
+
 std::filesystem::path scratchFolder(const char* name, const char* baseVariable) {
     namespace fs = std::filesystem;
     const char* given = baseVariable != nullptr ? std::getenv(baseVariable) : nullptr;

@@ -17,6 +17,9 @@ using Record = std::array<uint8_t, SaveRecordSize>;
 
 // A number from the environment, for longer or other runs; `fallback` when it is not set.
 long environmentNumber(const char* name, long fallback);
+// The default length of a long run: `normal`, shortened in sanitizer builds, which run several times
+// slower (the environment still sets any length).
+long runLength(const char* name, long normal);
 // A fresh folder for one test's files, named after it and the process: in memory when the machine
 // has that (a save after every tap costs little there), or under the folder the environment variable
 // `baseVariable` names.

@@ -1,6 +1,7 @@
 // The monkey's moves: what each one posts or presses, and how often each is chosen.
 #include "tests/monkey_events.h"
 
+#include <algorithm>
 #include <climits>
 #include <initializer_list>
 #include <iterator>
@@ -189,7 +190,9 @@ MonkeyMove Monkey::act() {
             screenTap(between(-50, screenWidthPixels() + 50), between(-50, screenHeightPixels() + 50));
         } else {
             // Pressed in one place, released in another: the owner of the press gets the release.
-            const int32_t x = between(0, 239), y = between(0, 319), toX = wildCoordinate(), toY = wildCoordinate();
+            // Screen points come from a screen (or the driver's 16-bit `screen` line), never beyond 16 bits.
+            const int32_t x = between(0, 239), y = between(0, 319);
+            const int32_t toX = std::clamp(wildCoordinate(), -32768, 32767), toY = std::clamp(wildCoordinate(), -32768, 32767);
             screenPenDown(x, y);
             screenPenUp(toX, toY);
             lastMove_ += " from screen " + point(x, y) + " to " + point(toX, toY);

@@ -75,7 +75,7 @@ protected:
 
 TEST_F(MonkeyTest, RandomUseNeverBreaksTheGameOrItsSavedRecord) {
     // RENDARO_MONKEY_EVENTS and RENDARO_MONKEY_SEED make longer or different runs.
-    const long total = environmentNumber("RENDARO_MONKEY_EVENTS", 100000);
+    const long total = runLength("RENDARO_MONKEY_EVENTS", 100000);
     Monkey monkey(static_cast<uint32_t>(environmentNumber("RENDARO_MONKEY_SEED", 20261206)));
     long done = 0, gameOvers = 0, newGames = 0;
     uint32_t played = 0;
