@@ -13,6 +13,9 @@ void takeUndoSnapshot() {
     game.undo.pendingMove = game.pendingMove;
 }
 
+// Every record names a kind for colour 0; only the never-taken, all-zero snapshot has none.
+bool undoSnapshotTaken() { return game.undo.players[0].kind != 0; }
+
 void undoMove() {
     game.core = game.undo.core;
     for (int p = 0; p < 4; ++p) game.players[p] = game.undo.players[p];

@@ -4,4 +4,7 @@
 constexpr unsigned CmdUndo = 4040;
 
 void takeUndoSnapshot();
+// False until a snapshot has been taken in this run: it is not saved, so after a restart there is
+// nothing to go back to.
+bool undoSnapshotTaken();
 void undoMove();

@@ -72,7 +72,8 @@ void playPendingMove() {
     } else {
         setLastDieUsed(true);
     }
-    if (kindOf(mover) == Human) enableMenuButton(CmdUndo, true);
+    // After a restart mid-turn there is no snapshot yet: the button stays off until the next roll.
+    if (kindOf(mover) == Human && undoSnapshotTaken()) enableMenuButton(CmdUndo, true);
     clearPendingMove();
     game.pendingMove.dieIndex = firstUnplayedDie();
     game.moveKind = None;
