@@ -22,7 +22,10 @@ PenOwner ownerAt(Point p) {
     return PenOwner::Nobody;
 }
 
-int32_t clientPoint(Point p) { return makePointParam(p.x, p.y - clientTop()); }
+// Pen messages carry 16-bit coordinates: computed wide, so no screen point can overflow on the way.
+int32_t clientPoint(Point p) {
+    return makePointParam(p.x, static_cast<int32_t>(static_cast<int64_t>(p.y) - clientTop()));
+}
 
 }  // namespace
 
