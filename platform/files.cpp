@@ -2,7 +2,6 @@
 #include "platform/files.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -49,12 +48,14 @@ bool writeAll(int fd, const uint8_t* data, size_t size) {
 
 bool replaceFileAtomically(const char* path, const uint8_t* data, size_t size) {
     const std::string target(path);
-    std::string temporary = target + ".XXXXXX";
-    FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    // One fixed name: a save killed before its rename leaves a file the next save reuses, not a
+    // new stray every time. The game runs as a single instance, so nobody else writes it.
+    const std::string temporary = target + ".new";
+    FileDescriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
     if (!file.valid()) return false;
     // No fsync: the rename alone already means a killed program leaves one whole record, old or
     // new; syncing would cost milliseconds on every tap for the sake of power cuts only.
-    const bool written = ::fchmod(file.get(), 0644) == 0 && writeAll(file.get(), data, size) && file.close();
+    const bool written = writeAll(file.get(), data, size) && file.close();
     if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
