@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build build-asan test-asan bench fuzz clean
+.PHONY: run test deps build build-asan test-asan bench fuzz soak clean
 
 run: build
 	./$(BUILD)/rendaro
@@ -39,6 +39,13 @@ fuzz: deps
 	  (cd fuzz-out/$$f && ../../build-fuzz/tests/fuzz/rendaro-fuzz-$$f -max_total_time=$(FUZZ_SECONDS) \
 	    -print_final_stats=1 corpus ../../tests/fuzz/corpus/$$f) || exit 1; \
 	done
+
+# The monkey and the kill test at soak length (make test runs 100,000 events and 200 kills).
+SOAK_EVENTS ?= 2000000
+SOAK_KILLS ?= 2000
+soak: build
+	RENDARO_MONKEY_EVENTS=$(SOAK_EVENTS) RENDARO_CRASH_KILLS=$(SOAK_KILLS) \
+	  ./$(BUILD)/tests/rendaro-tests --gtest_filter='Monkey*:CrashConsistency*'
 
 bench: build
 	./$(BUILD)/tools/rendaro-bench
