@@ -5,32 +5,28 @@
 
 using CanvasShapes = CanvasTest;
 
-TEST_F(CanvasShapes, RectangleOutlinesTheBoxEdgesAndFillsInside) {
+TEST_F(CanvasShapes, RectangleOutlinesTheBoxEdgesAndNullPenFillsOnePixelLess) {
     SelectObject(dc, GetStockObject(GRAY_BRUSH));
     EXPECT_TRUE(Rectangle(dc, 1, 1, 7, 5));
-    EXPECT_EQ(art(0, 0, 8, 6), rows({"........",
-                                     ".######.",
-                                     ".#oooo#.",
-                                     ".#oooo#.",
-                                     ".######.",
-                                     "........"}));
-}
-
-TEST_F(CanvasShapes, NullPenFillsOnePixelLessAndThinRectangleIsALine) {
-    SelectObject(dc, GetStockObject(GRAY_BRUSH));
     SelectObject(dc, GetStockObject(NULL_PEN));
-    Rectangle(dc, 1, 1, 7, 5);
+    Rectangle(dc, 1, 7, 7, 11);
     SelectObject(dc, GetStockObject(BLACK_PEN));
+    // A thin rectangle is a line; reversed corners are put in order; an empty box draws nothing.
     Rectangle(dc, 9, 1, 10, 5);
-    // Reversed corners are put in order; an empty box draws nothing.
     Rectangle(dc, 12, 4, 11, 1);
     Rectangle(dc, 13, 1, 13, 5);
-    EXPECT_EQ(art(0, 0, 14, 6), rows({"..............",
-                                      ".ooooo...#.#..",
-                                      ".ooooo...#.#..",
-                                      ".ooooo...#.#..",
-                                      ".........#....",
-                                      ".............."}));
+    EXPECT_EQ(art(0, 0, 14, 12), rows({"..............",
+                                       ".######..#.#..",
+                                       ".#oooo#..#.#..",
+                                       ".#oooo#..#.#..",
+                                       ".######..#....",
+                                       "..............",
+                                       "..............",
+                                       ".ooooo........",
+                                       ".ooooo........",
+                                       ".ooooo........",
+                                       "..............",
+                                       ".............."}));
 }
 
 TEST_F(CanvasShapes, WidePenIsCentredOnTheOutline) {
@@ -146,32 +142,22 @@ TEST_F(CanvasShapes, PolylineStopsBeforeItsLastPoint) {
                                      "......."}));
 }
 
-TEST_F(CanvasShapes, PolygonIsFilledAndOutlinedAllRound) {
+TEST_F(CanvasShapes, PolygonIsOutlinedAllRoundAndWithoutPenLeavesRightAndBottomEdgesUnfilled) {
     SelectObject(dc, GetStockObject(GRAY_BRUSH));
     const Point triangle[] = {{1, 1}, {7, 1}, {1, 7}};
     EXPECT_TRUE(Polygon(dc, triangle, 3));
-    EXPECT_EQ(art(0, 0, 9, 9), rows({".........",
-                                     ".#######.",
-                                     ".#oooo#..",
-                                     ".#ooo#...",
-                                     ".#oo#....",
-                                     ".#o#.....",
-                                     ".##......",
-                                     ".#.......",
-                                     "........."}));
-}
-
-TEST_F(CanvasShapes, PolygonWithoutPenLeavesRightAndBottomEdgesUnfilled) {
-    SelectObject(dc, GetStockObject(GRAY_BRUSH));
     SelectObject(dc, GetStockObject(NULL_PEN));
-    const Point square[] = {{1, 1}, {4, 1}, {4, 4}, {1, 4}};
+    const Point square[] = {{9, 1}, {12, 1}, {12, 4}, {9, 4}};
     Polygon(dc, square, 4);
-    EXPECT_EQ(art(0, 0, 6, 6), rows({"......",
-                                     ".ooo..",
-                                     ".ooo..",
-                                     ".ooo..",
-                                     "......",
-                                     "......"}));
+    EXPECT_EQ(art(0, 0, 14, 9), rows({"..............",
+                                      ".#######.ooo..",
+                                      ".#oooo#..ooo..",
+                                      ".#ooo#...ooo..",
+                                      ".#oo#.........",
+                                      ".#o#..........",
+                                      ".##...........",
+                                      ".#............",
+                                      ".............."}));
 }
 
 TEST_F(CanvasShapes, NullSurfaceAndBadArgumentsDrawNothing) {
