@@ -14,32 +14,24 @@ constexpr int Question = 1602;
 
 class ChromeQuestion : public ChromeTest {};
 
-TEST_F(ChromeQuestion, TapOnYesOrNoAnswers) {
+// A tap on Yes or No answers, and so does the driver while the box is open or before it is asked:
+// then the question returns at once, waiting for nothing.
+TEST_F(ChromeQuestion, AnsweredByATapOrByTheDriverWhileOpenOrBefore) {
     for (bool yes : {true, false}) {
         script({[yes] { tap(centre(questionButtonRect(yes))); }});
         EXPECT_EQ(askYesNo(Question), yes);
         EXPECT_TRUE(isEmpty(questionButtonRect(yes))) << "the box is gone";
-    }
-    EXPECT_EQ(trace, (std::vector<std::string>{"ask 1602", "ask 1602"}));
-}
 
-TEST_F(ChromeQuestion, AnswerGivenWhileOpen) {
-    for (bool yes : {true, false}) {
         script({[] { tap({120, 40}); }, [yes] { answerQuestion(yes); }});
         EXPECT_EQ(askYesNo(Question), yes);
-    }
-}
 
-// The driver may answer before the question is asked: it then returns at once, waiting for nothing.
-TEST_F(ChromeQuestion, AnswerGivenBeforeIsKeptForTheNextQuestion) {
-    for (bool yes : {true, false}) {
         bool waited = false;
         script({[&waited] { waited = true; }});
         answerQuestion(yes);
         EXPECT_EQ(askYesNo(Question), yes);
         EXPECT_FALSE(waited);
     }
-    EXPECT_EQ(trace, (std::vector<std::string>{"ask 1602", "ask 1602"}));
+    EXPECT_EQ(trace, std::vector<std::string>(6, "ask 1602"));
 }
 
 // While it is open the box takes every tap: taps elsewhere, even on the menu bar, do nothing, and what
