@@ -1,16 +1,16 @@
 // The board's shape: square numbering, safe squares and the screen point of every token spot.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <utility>
 
 #include "game/game_state.h"
 #include "game/track.h"
 
 namespace {
 
-struct Point {
-    int32_t x, y;
-};
+using Point = std::pair<int32_t, int32_t>;
 
 // Square centres on a 240-pixel board, squares 1..60.
 constexpr Point Centres240[60] = {
@@ -26,7 +26,7 @@ constexpr Point Centres240[60] = {
 
 Point pointOf(uint8_t square, uint8_t colour, uint8_t token) {
     Point pt{-1, -1};
-    tokenPoint(square, colour, token, pt.x, pt.y);
+    tokenPoint(square, colour, token, pt.first, pt.second);
     return pt;
 }
 
@@ -41,11 +41,8 @@ void expectScaledFrom240(int32_t at240, int32_t at320, int square) {
 TEST(GameTrack, SquareCentresAt240IgnoreColourAndToken) {
     game.boardSize = 240;
     for (uint8_t s = 1; s <= 60; ++s) {
-        for (uint8_t p = 0; p < 4; ++p) {
-            const Point pt = pointOf(s, p, static_cast<uint8_t>(3 - p));
-            EXPECT_EQ(pt.x, Centres240[s - 1].x) << "square " << int(s);
-            EXPECT_EQ(pt.y, Centres240[s - 1].y) << "square " << int(s);
-        }
+        for (uint8_t p = 0; p < 4; ++p)
+            EXPECT_EQ(pointOf(s, p, static_cast<uint8_t>(3 - p)), Centres240[s - 1]) << "square " << int(s);
     }
 }
 
@@ -53,48 +50,36 @@ TEST(GameTrack, SquareCentresAt320ScaleByTheSameFractions) {
     game.boardSize = 320;
     for (uint8_t s = 1; s <= 60; ++s) {
         const Point pt = pointOf(s, 0, 0);
-        expectScaledFrom240(Centres240[s - 1].x, pt.x, s);
-        expectScaledFrom240(Centres240[s - 1].y, pt.y, s);
+        expectScaledFrom240(Centres240[s - 1].first, pt.first, s);
+        expectScaledFrom240(Centres240[s - 1].second, pt.second, s);
     }
     // 7/18 and 11/18 of 320 are 124.4 and 195.6, 29/30 is 309.3: all truncated.
-    EXPECT_EQ(pointOf(1, 0, 0).x, 124);
-    EXPECT_EQ(pointOf(1, 0, 0).y, 288);
-    EXPECT_EQ(pointOf(22, 0, 0).x, 195);
-    EXPECT_EQ(pointOf(22, 0, 0).y, 10);
-    EXPECT_EQ(pointOf(43, 0, 0).y, 309);
+    EXPECT_EQ(pointOf(1, 0, 0), Point(124, 288));
+    EXPECT_EQ(pointOf(22, 0, 0), Point(195, 10));
+    EXPECT_EQ(pointOf(43, 0, 0).second, 309);
 }
 
 TEST(GameTrack, YardAndHomeSpotsTurnWithTheColour) {
     game.boardSize = 240;
     const Point yard0[4] = {{20, 180}, {60, 180}, {20, 220}, {60, 220}};
     for (uint8_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(pointOf(0, 0, i).x, yard0[i].x);
-        EXPECT_EQ(pointOf(0, 0, i).y, yard0[i].y);
-        EXPECT_EQ(pointOf(61, 0, i).x, 102 + 12 * i);
-        EXPECT_EQ(pointOf(61, 0, i).y, 152);
+        EXPECT_EQ(pointOf(0, 0, i), yard0[i]);
+        EXPECT_EQ(pointOf(61, 0, i), Point(102 + 12 * i, 152));
+        // Colour 1's yard is top-left: its spots lie in the left and top thirds.
+        EXPECT_LT(std::max(pointOf(0, 1, i).first, pointOf(0, 1, i).second), 80);
     }
-    EXPECT_EQ(pointOf(0, 2, 0).x, 220);
-    EXPECT_EQ(pointOf(0, 2, 0).y, 60);
-    EXPECT_EQ(pointOf(61, 2, 0).x, 138);
-    EXPECT_EQ(pointOf(61, 2, 0).y, 88);
-    EXPECT_EQ(pointOf(0, 3, 1).x, 180);
-    EXPECT_EQ(pointOf(0, 3, 1).y, 180);
-    // Colour 1's yard is top-left: its spots lie in the left and top thirds.
-    for (uint8_t i = 0; i < 4; ++i) {
-        EXPECT_LT(pointOf(0, 1, i).x, 80);
-        EXPECT_LT(pointOf(0, 1, i).y, 80);
-    }
+    EXPECT_EQ(pointOf(0, 2, 0), Point(220, 60));
+    EXPECT_EQ(pointOf(61, 2, 0), Point(138, 88));
+    EXPECT_EQ(pointOf(0, 3, 1), Point(180, 180));
 }
 
 TEST(GameTrack, QuarterTurnsComposeAndOtherTurnsAreIgnored) {
     game.boardSize = 240;
-    int32_t x = 17, y = 50;
-    rotateForColour(x, y, 1);
-    EXPECT_EQ(x, 190);
-    EXPECT_EQ(y, 17);
-    for (uint8_t k : {3, 4, 255}) rotateForColour(x, y, k);  // three more quarters, then no turn at all
-    EXPECT_EQ(x, 17);
-    EXPECT_EQ(y, 50);
+    Point pt{17, 50};
+    rotateForColour(pt.first, pt.second, 1);
+    EXPECT_EQ(pt, Point(190, 17));
+    for (uint8_t k : {3, 4, 255}) rotateForColour(pt.first, pt.second, k);  // three more quarters, then no turn
+    EXPECT_EQ(pt, Point(17, 50));
 }
 
 TEST(GameTrack, EachColourRunsFortyThreeTrackSquaresThenItsHomeColumn) {
@@ -140,7 +125,7 @@ TEST(GameTrack, VerticalArmSquaresAreThoseInTheMiddleColumn) {
     game.boardSize = 240;
     for (uint8_t s = 1; s <= 60; ++s) {
         const Point pt = pointOf(s, 0, 0);
-        EXPECT_EQ(isVerticalArmSquare(s), pt.x >= 80 && pt.x < 160) << "square " << int(s);
+        EXPECT_EQ(isVerticalArmSquare(s), pt.first >= 80 && pt.first < 160) << "square " << int(s);
     }
     EXPECT_TRUE(isVerticalArmSquare(0));
     EXPECT_FALSE(isVerticalArmSquare(61));
