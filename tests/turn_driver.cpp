@@ -13,6 +13,7 @@
 #include "platform/screen.h"
 #include "platform/store.h"
 #include "platform/system.h"
+#include "render/panel.h"
 #include "render/layout.h"
 #include "shell/window.h"
 #include "turn/dice.h"
@@ -54,6 +55,12 @@ void TurnDriverTest::TearDown() {
     setHeadlessInput(nullptr);
     clearFixedRolls();
     std::filesystem::remove_all(folder);
+}
+
+void TurnDriverTest::watchMessagesDuring(const std::string& waitLine) {
+    onTrace = [this, waitLine](const std::string& line) {
+        if (line == waitLine) seenDuringWait.emplace_back(messageText);
+    };
 }
 
 bool runQueue(int limit) {

@@ -21,6 +21,10 @@ protected:
     std::vector<std::string> trace;
     // Called with each trace line as it happens, while the game is still inside the call.
     std::function<void(const std::string&)> onTrace;
+
+    // From now on collects, in seenDuringWait, the message on show at each trace line `waitLine`.
+    void watchMessagesDuring(const std::string& waitLine);
+    std::vector<std::string> seenDuringWait;
 };
 
 // Removes the main window (its destroy handling included) and the quit message it leaves behind.
