@@ -1,10 +1,10 @@
 // The "Choose:" panel: the kinds a shared square offers, their buttons and hit areas, and restored choices.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "game/game_state.h"
-#include "render/panel.h"
 #include "resources/strings.h"
 #include "tests/board_invariants.h"
 #include "tests/game_positions.h"
@@ -39,12 +39,17 @@ void ownStack(uint8_t v) {
     place(0, 1, 10);
 }
 
-// The same, as a record saved while the "Choose:" panel was up for token 1.
+// The turn as a saved record left it: the dice (no sixes played), the state and the pending move.
+void savedTurn(uint8_t last, uint8_t sixes, TurnState state, PendingMove pending) {
+    setDice(last, sixes);
+    setTurnState(state);
+    game.pendingMove = pending;
+}
+
+// Two own tokens on square 10, as a record saved while the "Choose:" panel was up for token 1.
 void savedChoice(uint8_t v) {
     ownStack(v);
-    setDice(v, 0);
-    setTurnState(PickMove);
-    game.pendingMove = PendingMove{0, 0, 1, None, None};
+    savedTurn(v, 0, PickMove, PendingMove{0, 0, 1, None, None});
 }
 
 }  // namespace
@@ -171,28 +176,20 @@ TEST_F(TurnSelection, ARecordCannotForceAMoveTheRulesRefuse) {
     placeOn(0, 0, 21);
     placeOn(2, 0, 21);
     ASSERT_EQ(progressOf(2, 0), 43);
-    setDice(2, 1);
-    setTurnState(Playing);
-    game.pendingMove = PendingMove{0, 2, 0, None, None};
-    std::vector<std::string> during;
-    onTrace = [&during](const std::string& line) {
-        if (line == "wait 550") during.emplace_back(messageText);
-    };
+    savedTurn(2, 1, Playing, PendingMove{0, 2, 0, None, None});
+    watchMessagesDuring("wait 550");
     tap(120, 120);
     EXPECT_EQ(progressOf(2, 0), 43);
     EXPECT_EQ(progressOf(0, 0), 21);
     EXPECT_EQ(turnState(), PickToken);
-    ASSERT_EQ(during.size(), 1u);
-    EXPECT_EQ(during[0], loadString(1223));
+    EXPECT_EQ(seenDuringWait, std::vector<std::string>{loadString(1223)});
     expectBoardInvariants();
 
     // A restored pair of tokens on different squares is not played as a pair: the token goes alone.
     position(false, 2);
     place(0, 0, 10);
     place(0, 1, 20);
-    setDice(2, 0);
-    setTurnState(Playing);
-    game.pendingMove = PendingMove{0, 0, 0, 0, 1};
+    savedTurn(2, 0, Playing, PendingMove{0, 0, 0, 0, 1});
     restoreSelection();
     tap(120, 120);
     EXPECT_EQ(progressOf(0, 0), 12);
@@ -202,9 +199,7 @@ TEST_F(TurnSelection, ARecordCannotForceAMoveTheRulesRefuse) {
     position(false, 2);
     place(0, 0, 10);
     place(0, 1, 20);
-    setDice(2, 0);
-    setTurnState(Playing);
-    game.pendingMove = PendingMove{0, 1, 0, None, None};
+    savedTurn(2, 0, Playing, PendingMove{0, 1, 0, None, None});
     tap(120, 120);
     EXPECT_EQ(turnState(), PickToken);
     EXPECT_EQ(progressOf(1, 0), 0);
