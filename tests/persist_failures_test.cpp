@@ -123,25 +123,22 @@ protected:
 };
 
 TEST_F(WriteFailureTest, NothingWrittenKeepsTheRecordFromBefore) {
-    // A read-only program folder: the file cannot be replaced, so the registry is not written either.
-    {
-        ReadOnlyFolder locked(folder);
-        playOn();
+    // A read-only program folder (the file cannot be replaced, so the registry is not written either),
+    // then a full disk where no byte can be written anywhere.
+    for (int fault = 0; fault < 2; ++fault) {
+        SCOPED_TRACE(fault == 0 ? "read-only program folder" : "full disk");
+        if (fault == 0) {
+            ReadOnlyFolder locked(folder);
+            playOn();
+        } else {
+            FileSizeLimit full(0);
+            playOn();
+        }
+        const StoredCopies copies = readStoredCopies(folder);
+        EXPECT_EQ(copies.file, before);
+        EXPECT_EQ(copies.registry, before);
+        EXPECT_EQ(nextStart(), before);
     }
-    StoredCopies copies = readStoredCopies(folder);
-    EXPECT_EQ(copies.file, before);
-    EXPECT_EQ(copies.registry, before);
-    EXPECT_EQ(nextStart(), before);
-
-    // A full disk: no byte can be written anywhere.
-    {
-        FileSizeLimit full(0);
-        playOn();
-    }
-    copies = readStoredCopies(folder);
-    EXPECT_EQ(copies.file, before);
-    EXPECT_EQ(copies.registry, before);
-    EXPECT_EQ(nextStart(), before);
     EXPECT_EQ(strayFiles(folder), 0) << "a failed save left its temporary file behind";
 }
 
