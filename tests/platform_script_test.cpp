@@ -15,10 +15,6 @@ ScriptLine parsed(std::string_view text) {
     return line.value_or(std::monostate{});
 }
 
-std::optional<DriverOptions> options(std::vector<std::string_view> args, std::string& error) {
-    return parseDriverOptions(args, error);
-}
-
 }  // namespace
 
 TEST(PlatformScript, IntegersAreDecimalWithOptionalMinusWithinTheirRange) {
@@ -84,14 +80,12 @@ TEST(PlatformScript, ReaderNumbersLinesReportsFailuresAndEndsWithStatusTwo) {
     const ScriptLine tap = TapLine{}, blank = std::monostate{}, shot = ScreenshotLine{}, wait = WaitLine{};
     EXPECT_EQ(kinds, (std::vector<size_t>{tap.index(), blank.index(), blank.index(), shot.index(), wait.index()}));
     std::istringstream report(errors.str());
-    std::string first, second, third;
-    std::getline(report, first);
-    std::getline(report, second);
-    EXPECT_TRUE(first.starts_with("rendaro-cli: line 4: ")) << first;
-    EXPECT_TRUE(second.starts_with("rendaro-cli: line 5: ")) << second;
-    std::getline(report, third);
-    EXPECT_EQ(third, "rendaro-cli: line 6: cannot write the screenshot");
-    EXPECT_FALSE(std::getline(report, third));
+    std::vector<std::string> reported;
+    for (std::string line; std::getline(report, line);) reported.push_back(line);
+    ASSERT_EQ(reported.size(), 3u) << errors.str();
+    EXPECT_TRUE(reported[0].starts_with("rendaro-cli: line 4: ")) << reported[0];
+    EXPECT_TRUE(reported[1].starts_with("rendaro-cli: line 5: ")) << reported[1];
+    EXPECT_EQ(reported[2], "rendaro-cli: line 6: cannot write the screenshot");
     EXPECT_EQ(reader.exitStatus(), 2);
 }
 
@@ -107,7 +101,7 @@ TEST(PlatformScript, ReaderOfGoodLinesEndsWithStatusZero) {
 
 TEST(PlatformScript, OptionsHaveTheirDefaultsAndBothSpellings) {
     std::string error;
-    const auto none = options({}, error);
+    const auto none = parseDriverOptions({}, error);
     ASSERT_TRUE(none);
     EXPECT_FALSE(none->dir);
     EXPECT_EQ(none->screenWidth, 240);
@@ -115,7 +109,7 @@ TEST(PlatformScript, OptionsHaveTheirDefaultsAndBothSpellings) {
     EXPECT_EQ(none->tick, 0u);
     EXPECT_FALSE(none->trace);
 
-    const auto all = options({"--dir", "/tmp/x y", "--screen=480x640", "--tick", "4294967295", "--trace",
+    const auto all = parseDriverOptions({"--dir", "/tmp/x y", "--screen=480x640", "--tick", "4294967295", "--trace",
                               "--tick=12"},
                              error);
     ASSERT_TRUE(all) << error;
@@ -125,7 +119,7 @@ TEST(PlatformScript, OptionsHaveTheirDefaultsAndBothSpellings) {
     EXPECT_EQ(all->tick, 12u);
     EXPECT_TRUE(all->trace);
 
-    const auto landscape = options({"--screen", "320x240"}, error);
+    const auto landscape = parseDriverOptions({"--screen", "320x240"}, error);
     ASSERT_TRUE(landscape);
     EXPECT_EQ(landscape->screenWidth, 320);
 }
@@ -138,7 +132,7 @@ TEST(PlatformScript, BadOptionsAreRefused) {
         {"--tick", "1s"}, {"--trace=yes"}, {"--verbose"}, {"-t"}, {"script.cli"}, {"--tick"}};
     for (const auto& args : bad) {
         std::string error;
-        EXPECT_FALSE(options(args, error)) << args[0] << (args.size() > 1 ? args[1] : "");
+        EXPECT_FALSE(parseDriverOptions(args, error)) << args[0] << (args.size() > 1 ? args[1] : "");
         EXPECT_FALSE(error.empty());
     }
 }
