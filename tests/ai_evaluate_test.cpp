@@ -17,6 +17,16 @@ MoveScore rate(uint8_t colour, uint8_t token, uint8_t die) {
 
 int16_t scoreOf(uint8_t colour, uint8_t token, uint8_t die) { return rate(colour, token, die).score; }
 
+// Tokens 0 and 1 of a colour together: at a progress of colour 0, or on a track square.
+void ownPairAt(uint8_t progress) {
+    place(0, 0, progress);
+    place(0, 1, progress);
+}
+void pairOn(uint8_t colour, uint8_t square) {
+    placeOn(colour, 0, square);
+    placeOn(colour, 1, square);
+}
+
 // Runs a check once in Easy and once in Normal on the same position.
 template <typename Check>
 void atBothLevels(Check check) {
@@ -58,13 +68,11 @@ TEST(AiEvaluate, EntryCaptureChanceLooksExactlyTheRestOfTheDiceBeyondTheStart) {
     EXPECT_FALSE(entryCaptureChance(0, 9));
     EXPECT_FALSE(entryCaptureChance(0, 6));
     // An opponent pair on the way spoils it, wherever it lies in the slots.
-    placeOn(3, 0, 3);
-    placeOn(3, 1, 3);
+    pairOn(3, 3);
     EXPECT_FALSE(entryCaptureChance(0, 10));
     // A pair on a safe square does not count; an own token does not count as a victim.
     startPosition(0);
-    placeOn(2, 0, 7);
-    placeOn(2, 1, 7);
+    pairOn(2, 7);
     placeOn(1, 0, 9);
     EXPECT_TRUE(entryCaptureChance(0, 14));
     place(1, 0, 0);
@@ -90,8 +98,7 @@ TEST(AiEvaluate, PastHomeAndBlockedMovesAreRefused) {
     // An opponent pair three ahead on an unsafe square lets a 2 through and stops anything longer.
     startPosition(0);
     place(0, 0, 2);
-    placeOn(1, 0, 5);
-    placeOn(1, 1, 5);
+    pairOn(1, 5);
     atBothLevels([](bool) {
         EXPECT_EQ(rate(0, 0, 2).legal, 1);
         for (uint8_t v = 3; v <= 6; ++v) {
@@ -110,8 +117,7 @@ TEST(AiEvaluate, PairRungs) {
     // Two tokens on progress 46 with a 4: the single move runs past home, the pair reaches home.
     startPosition(0);
     setDice(4, 0);
-    place(0, 0, 46);
-    place(0, 1, 46);
+    ownPairAt(46);
     atBothLevels([](bool) {
         const MoveScore m = rate(0, 0, 4);
         EXPECT_EQ(m.score, 1600 - 46);
@@ -121,18 +127,15 @@ TEST(AiEvaluate, PairRungs) {
     // A lone opponent half the die ahead: the pair capture rung, in Normal only.
     startPosition(0);
     setDice(4, 0);
-    place(0, 0, 13);
-    place(0, 1, 13);
+    ownPairAt(13);
     placeOn(1, 0, 15);
     atBothLevels([](bool normal) { EXPECT_EQ(scoreOf(0, 1, 4), normal ? 200 - 13 : 1600 - 13); });
 
     // An opponent pair half the remaining dice ahead (a six and a 2 left, T = 8).
     startPosition(0);
     setDice(2, 1);
-    place(0, 0, 13);
-    place(0, 1, 13);
-    placeOn(1, 0, 17);
-    placeOn(1, 1, 17);
+    ownPairAt(13);
+    pairOn(1, 17);
     atBothLevels([](bool normal) { EXPECT_EQ(scoreOf(0, 0, 2), normal ? 200 - 13 : 1600 - 13); });
     // With an odd total (a six and a 3) half the total means nothing.
     setDice(3, 1);
@@ -141,16 +144,12 @@ TEST(AiEvaluate, PairRungs) {
     // An opponent pair inside the pair's reach on an unsafe landing: not a pair rung, and blocked.
     startPosition(0);
     setDice(4, 0);
-    place(0, 0, 13);
-    place(0, 1, 13);
-    placeOn(1, 0, 14);
-    placeOn(1, 1, 14);
+    ownPairAt(13);
+    pairOn(1, 14);
     atBothLevels([](bool) { EXPECT_EQ(scoreOf(0, 0, 4), RefuseBlocked); });
     // ... but a pair landing on a safe square may go, though neither token may move alone.
-    place(0, 0, 16);
-    place(0, 1, 16);
-    placeOn(1, 0, 17);
-    placeOn(1, 1, 17);
+    ownPairAt(16);
+    pairOn(1, 17);
     atBothLevels([](bool) {
         const MoveScore m = rate(0, 0, 4);
         EXPECT_EQ(m.score, 1600 - 16);
