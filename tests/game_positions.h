@@ -9,6 +9,9 @@ void place(uint8_t colour, uint8_t token, uint8_t progress);
 // The progress at which a colour stands on a main-track square (1..44).
 uint8_t progressOn(uint8_t colour, uint8_t square);
 void placeOn(uint8_t colour, uint8_t token, uint8_t square);
+// Moves one token's board slot to a square (0 yard, 61 home) as the game keeps slots, a freed slot
+// keeping its stale count and mask, without playing a move; its progress is left as it was.
+void putOnSquare(uint8_t colour, uint8_t token, uint8_t square);
 // The dice of the turn: the final roll, sixes rolled and played, and whether the final roll is played.
 void setDice(uint8_t last, uint8_t sixes, uint8_t sixesPlayed = 0, bool lastPlayed = false);
 // A move as the packed pending-move bytes, for a single token or a pair.

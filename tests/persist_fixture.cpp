@@ -13,50 +13,24 @@
 #include "persist/savefile.h"
 #include "platform/store.h"
 #include "platform/system.h"
+#include "tests/game_positions.h"
 
 void setUpPosition(bool partners) {
-    game = GameState{};
-    game.core.flags = DefaultFlags | FlagOnePlayer | (partners ? FlagPartners : 0);
+    startPosition(DefaultFlags | FlagOnePlayer | (partners ? FlagPartners : 0));
     const uint8_t other = partners ? Computer : Absent;
     const uint8_t kinds[4] = {Human, other, partners ? uint8_t(Human) : uint8_t(Computer), other};
     for (uint8_t colour = 0; colour < 4; ++colour) game.players[colour].kind = kinds[colour];
-    for (BoardSlot& slot : game.board) slot.square = None;
-    game.board[0] = BoardSlot{SquareYard, 16, 0xFFFF};
-    clearPendingMove();
-    game.moveKind = None;
 }
 
 void placeToken(uint8_t colour, uint8_t token, uint8_t progress) {
-    const uint16_t bit = static_cast<uint16_t>(1u << (4 * colour + token));
-    BoardSlot& from = slotOf(colour, token);
-    if (from.count == 1) {
-        from.square = None;
-    } else {
-        --from.count;
-        from.tokenMask = static_cast<uint16_t>(from.tokenMask & ~bit);
-    }
-    const uint8_t square = squareOf(colour, progress);
-    uint8_t target = None;
-    for (uint8_t i = 0; i < 16 && target == None; ++i)
-        if (game.board[i].square == square) target = i;
-    if (target != None) {
-        ++game.board[target].count;
-        game.board[target].tokenMask = static_cast<uint16_t>(game.board[target].tokenMask | bit);
-    } else {
-        for (uint8_t i = 0; i < 16 && target == None; ++i)
-            if (game.board[i].square == None) target = i;
-        game.board[target] = BoardSlot{square, 1, bit};
-    }
-    game.players[colour].slot[token] = target;
+    putOnSquare(colour, token, squareOf(colour, progress));
     game.players[colour].progress[token] = progress;
 }
 
 void setDice(TurnState state, uint32_t lastDie, uint32_t sixesRolled, uint32_t sixesUsed, bool lastDieUsed) {
     setTurnState(state);
-    setLastDie(lastDie);
-    setSixesRolled(sixesRolled);
-    setSixesUsed(sixesUsed);
-    setLastDieUsed(lastDieUsed);
+    setDice(static_cast<uint8_t>(lastDie), static_cast<uint8_t>(sixesRolled), static_cast<uint8_t>(sixesUsed),
+            lastDieUsed);
 }
 
 bool sameStoredBlocks(const GameState& a, const GameState& b) {
