@@ -3,6 +3,7 @@
 #include "platform/messages.h"
 #include "render/board.h"
 #include "render/layout.h"
+#include "tests/game_positions.h"
 #include "tests/render_fixture.h"
 
 using namespace render_test;

@@ -11,6 +11,7 @@
 #include "platform/screen.h"
 #include "render/layout.h"
 #include "resources/assets.h"
+#include "tests/game_positions.h"
 
 namespace render_test {
 
@@ -98,41 +99,11 @@ int RenderTest::imageMismatches(int resourceId, int x, int y, Colour ground) {
 
 void emptyPosition(const uint8_t kinds[4], uint32_t flags) {
     const int16_t boardSize = game.boardSize;
-    game = GameState{};
+    startPosition(flags);
     game.boardSize = boardSize;
-    game.core.flags = flags;
     for (uint8_t p = 0; p < 4; ++p) game.players[p].kind = kinds[p];
-    for (BoardSlot& slot : game.board) slot = BoardSlot{None, 0, 0};
-    game.board[0] = BoardSlot{SquareYard, 16, 0xFFFF};
-    clearPendingMove();
     game.pendingMove.dieIndex = 0;
-    game.moveKind = None;
     for (uint8_t& choice : game.moveKindChoices) choice = None;
-}
-
-void putOn(uint8_t colour, uint8_t token, uint8_t square) {
-    const uint16_t bit = static_cast<uint16_t>(1u << (4 * colour + token));
-    BoardSlot& from = slotOf(colour, token);
-    from.tokenMask &= static_cast<uint16_t>(~bit);
-    if (--from.count == 0) from.square = None;
-    int target = -1;
-    for (int s = 0; s < 16 && target < 0; ++s)
-        if (game.board[s].square == square) target = s;
-    for (int s = 0; s < 16 && target < 0; ++s)
-        if (game.board[s].square == None) {
-            target = s;
-            game.board[s] = BoardSlot{square, 0, 0};
-        }
-    game.board[target].count++;
-    game.board[target].tokenMask |= bit;
-    game.players[colour].slot[token] = static_cast<uint8_t>(target);
-}
-
-void setDiceOfTurn(uint8_t last, uint8_t sixes, uint8_t sixesPlayed, bool lastPlayed) {
-    setLastDie(last);
-    setSixesRolled(sixes);
-    setSixesUsed(sixesPlayed);
-    setLastDieUsed(lastPlayed);
 }
 
 }  // namespace render_test

@@ -66,8 +66,5 @@ protected:
 
 // Position set-up: every colour's kind, all tokens in the yard, the given flags word, colour 0 to play.
 void emptyPosition(const uint8_t kinds[4], uint32_t flags);
-// Moves one token onto a square (0 yard, 61 home), keeping the slots consistent.
-void putOn(uint8_t colour, uint8_t token, uint8_t square);
-void setDiceOfTurn(uint8_t last, uint8_t sixes, uint8_t sixesPlayed, bool lastPlayed);
 
 }  // namespace render_test

@@ -7,6 +7,7 @@
 #include "render/board.h"
 #include "render/layout.h"
 #include "render/panel.h"
+#include "tests/game_positions.h"
 #include "tests/render_fixture.h"
 
 using namespace render_test;
@@ -45,7 +46,7 @@ TEST_F(RenderPanel, ChoosePanelShowsOneButtonPerKind) {
     EXPECT_FALSE(anyPixel(1, 242, 239, 267, Sentinel)) << "both areas cleared";
 
     // A repaint in PickMove shows the panel instead of the dice, the message and the Roll button.
-    setDiceOfTurn(4, 2, 0, false);
+    setDice(4, 2, 0, false);
     setMessage(1203, false);
     paintBoard();
     EXPECT_EQ(pixel(80, 254), Light[0]);

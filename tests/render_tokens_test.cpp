@@ -8,6 +8,7 @@
 #include "render/board.h"
 #include "render/layout.h"
 #include "render/tokens.h"
+#include "tests/game_positions.h"
 #include "tests/render_fixture.h"
 
 using namespace render_test;
@@ -21,7 +22,7 @@ protected:
     // Puts `count` tokens on one square, colour 0's four first, then colour 2's, then colour 3's; returns its slot.
     static uint8_t stackOn(uint8_t square, int count) {
         const uint8_t colours[3] = {0, 2, 3};
-        for (int i = 0; i < count; ++i) putOn(colours[i / 4], static_cast<uint8_t>(i % 4), square);
+        for (int i = 0; i < count; ++i) putOnSquare(colours[i / 4], static_cast<uint8_t>(i % 4), square);
         return game.players[0].slot[0];
     }
     static void noMoves() {
@@ -57,8 +58,8 @@ TEST_F(RenderTokens, StacksSpreadAlongTheLongSideOfTheSquare) {
 TEST_F(RenderTokens, YardAndHomeTokensStandAtTheirOwnPlaces) {
     const uint8_t kinds[4] = {Human, Absent, Computer, Human};
     emptyPosition(kinds, DefaultFlags | Playing);
-    putOn(0, 0, SquareHome);
-    putOn(0, 1, SquareHome);
+    putOnSquare(0, 0, SquareHome);
+    putOnSquare(0, 1, SquareHome);
     fillClient(White);
     drawAllStacks();
     // Yard places and home spots at S = 240; a token shows light, medium and dark from its point rightwards.
@@ -107,8 +108,8 @@ TEST_F(RenderTokens, EraseTokenRepaintsTheSquareBackground) {
     // On the board: the start square gets its colour and star back, square 44 its white.
     const uint8_t kinds[4] = {Human, Human, Absent, Absent};
     emptyPosition(kinds, DefaultFlags | Playing);
-    putOn(0, 0, 1);
-    putOn(1, 0, 44);
+    putOnSquare(0, 0, 1);
+    putOnSquare(1, 0, 44);
     paintBoard();
     eraseToken(1, 0, 0);
     eraseToken(44, 1, 0);
@@ -119,10 +120,10 @@ TEST_F(RenderTokens, EraseTokenRepaintsTheSquareBackground) {
 
 TEST_F(RenderTokens, FlashErasesAndRedrawsOnlyTheTokensThatCanMove) {
     emptyPosition(EveryoneHuman, DefaultFlags | PickToken);
-    putOn(0, 0, 3);  // (93, 184)
-    putOn(0, 1, 5);  // (72, 146)
+    putOnSquare(0, 0, 3);  // (93, 184)
+    putOnSquare(0, 1, 5);  // (72, 146)
     // A six is to be played, so the sixes' row of scores counts.
-    setDiceOfTurn(4, 1, 0, false);
+    setDice(4, 1, 0, false);
     noMoves();
     moveScores[0 + 8] = MoveScore{10, 1};
     moveScores[1] = MoveScore{10, 1};
@@ -140,7 +141,7 @@ TEST_F(RenderTokens, FlashErasesAndRedrawsOnlyTheTokensThatCanMove) {
     // Partners: candidates 4..7 are the partner's tokens. With nothing to move the flash only waits.
     emptyPosition(EveryoneHuman, DefaultFlags | FlagPartners | PickToken);
     game.core.currentPlayer = 1;
-    putOn(3, 1, 3);
+    putOnSquare(3, 1, 3);
     noMoves();
     moveScores[5] = MoveScore{10, 1};
     fill(82, 184, 83, 185, Sentinel);
@@ -158,7 +159,7 @@ TEST_F(RenderTokens, FlashErasesAndRedrawsOnlyTheTokensThatCanMove) {
 TEST_F(RenderTokens, DiceRowLooks) {
     // Sixes 6, 6 and a 3: the first six played, the second selected.
     emptyPosition(EveryoneHuman, DefaultFlags | PickToken);
-    setDiceOfTurn(3, 2, 1, false);
+    setDice(3, 2, 1, false);
     game.pendingMove.dieIndex = 1;
     fillClient(White);
     drawDiceRow();
@@ -173,14 +174,14 @@ TEST_F(RenderTokens, DiceRowLooks) {
     });
     // Three sixes: the first selected, the second normal, the third used.
     game.core.currentPlayer = 3;
-    setDiceOfTurn(6, 3, 0, false);
+    setDice(6, 3, 0, false);
     game.pendingMove.dieIndex = 0;
     fillClient(White);
     drawDiceRow();
     expectPixels({{6, 247, Light[3], "first six, selected"}, {30, 247, White, "second six, normal"},
                   {32, 254, Black, "second six, side pip"},  {52, 250, PenGrey, "third six, used"}});
     // A six rolled last, fewer than three: shown only among the sixes.
-    setDiceOfTurn(6, 1, 0, false);
+    setDice(6, 1, 0, false);
     fillClient(White);
     drawDiceRow();
     EXPECT_TRUE(uniform(27, 242, 80, 267, White));
@@ -233,7 +234,7 @@ TEST_F(RenderRoll, HumanDieTumblesFromTheRollButton) {
     // A third die stops at the first place below 68.
     frames.clear();
     fillClient(White);
-    setDiceOfTurn(6, 2, 0, false);
+    setDice(6, 2, 0, false);
     EXPECT_EQ(rollAnimation(true), 56);
     EXPECT_EQ(frames, steps(191, 56));
 }
@@ -250,7 +251,7 @@ TEST_F(RenderRoll, ComputerDieEntersFromBeyondTheEdge) {
 
     // A second roll keeps the first six on the screen.
     frames.clear();
-    setDiceOfTurn(6, 1, 0, false);
+    setDice(6, 1, 0, false);
     fillClient(White);
     drawDiceRow();
     EXPECT_EQ(rollAnimation(false), 37);
