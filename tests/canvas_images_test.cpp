@@ -43,12 +43,8 @@ TEST(CanvasImages, EveryImageIsPresentAtItsSizeIn16Colours) {
 }
 
 TEST(CanvasImages, PicturesOnWhiteGroundsAndTheDieFramesDiffer) {
+    // The AND-copied pictures (102, 110) leave the square's colour around them.
     for (int id = 101; id <= 110; ++id) EXPECT_TRUE(cornersWhite(*findImage(id))) << id;
-    // The AND-copied pictures leave the square's colour around them: white borders all round.
-    for (int id : {102, 110}) {
-        const ImageResource& image = *findImage(id);
-        EXPECT_TRUE(coloursOf(image).count(White)) << id;
-    }
     // The die frames use only black, white and greys, and each frame is a new rotation.
     for (int id = 103; id <= 109; ++id) {
         for (uint32_t colour : coloursOf(*findImage(id))) {
