@@ -56,7 +56,6 @@ TEST_F(PersistTest, PackPutsEveryFieldAtItsOffsetLittleEndian) {
     for (int i = 5; i <= 10; ++i) EXPECT_EQ(saveBuffer[i], 0) << "offset " << i;
     EXPECT_EQ(saveBuffer[11], 2);
     EXPECT_EQ(le32(saveBuffer + 15), 0x00123456u);
-    EXPECT_EQ(saveBuffer[15], 0x56);
     EXPECT_EQ(le32(saveBuffer + 27), 0x01020304u);
     EXPECT_EQ(le32(saveBuffer + 31), 0x0A0B0C0Du);
     EXPECT_EQ(le32(saveBuffer + 35), 0xA1B2C3D4u);
@@ -104,7 +103,6 @@ TEST_F(PersistTest, FileSitsBesideTheProgramWithItsLastLetterMadeT) {
     placeToken(0, 0, 5);
     EXPECT_TRUE(saveState());
     EXPECT_EQ(readBytes(savePath()), packedGame());
-    EXPECT_EQ(readBytes(savePath()).size(), static_cast<size_t>(SaveRecordSize));
 
     // "rendaro.exe" keeps its record in "rendaro.ext".
     setModulePath(folder + "/rendaro.exe");
