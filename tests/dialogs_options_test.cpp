@@ -124,23 +124,24 @@ TEST_F(DialogsOptions, ListClosedByATapElsewhereKeepsItsChoice) {
 }
 
 TEST_F(DialogsOptions, TitleBarShowsTheCaptionAndOkOnlyWhileOpen) {
-    uint32_t okPixelOpen = 0;
-    const Point ok = centre(titleDoneButtonRect());
+    const auto titleRow = [] {
+        std::vector<uint32_t> row;
+        for (int x = 0; x < 240; ++x) row.push_back(pixel(x, 13));
+        return row;
+    };
     drawShellChrome();
-    std::vector<uint32_t> closedTitle;
-    for (int x = 0; x < 240; ++x) closedTitle.push_back(pixel(x, 13));
+    const std::vector<uint32_t> closedTitle = titleRow();
     std::vector<uint32_t> openTitle;
+    uint32_t okPixelOpen = 0;
     script({[&] {
-        for (int x = 0; x < 240; ++x) openTitle.push_back(pixel(x, 13));
-        okPixelOpen = pixel(titleDoneButtonRect().left, ok.y);
+        openTitle = titleRow();
+        okPixelOpen = pixel(titleDoneButtonRect().left, centre(titleDoneButtonRect()).y);
         tapOk();
     }});
     runAboutDialog();
     EXPECT_NE(openTitle, closedTitle);
     EXPECT_NE(okPixelOpen, pixel(0, 0)) << "the ok button's outline";
-    std::vector<uint32_t> after;
-    for (int x = 0; x < 240; ++x) after.push_back(pixel(x, 13));
-    EXPECT_EQ(after, closedTitle);
+    EXPECT_EQ(titleRow(), closedTitle);
 }
 
 // The template's rows and columns survive the conversion from dialog units, inside the screen.
