@@ -97,6 +97,54 @@ grep -q '^ask 1602$' <<<"$asked" || fail "the moved-on game did not ask before a
 [[ $(grep -c '^button 4040 off$' <<<"$asked") -eq 1 ]] || fail "closing during the question started a new game"
 [[ $(lines dump | run quit) == "$played" ]] || fail "closing during the question changed the game"
 
+# A two-player game one step from its end: colour 0 has three tokens home and the fourth on the last
+# square of its home column (progress 47, square 48); its partner, colour 2, is all home; colours 1
+# and 3 are in their yards. FLAGS is the flags word's four bytes as stored.
+ending_record() {
+    local flags=$1 body="" sum=0 i
+    body+="0100""0000000000"
+    # Colour 0 to roll; reserved, flags, reserved, the three counters at zero, reserved.
+    body+="00000000""$flags""0000000000000000""000000000000000000000000""00000000"
+    body+="01""3030302f""01010102""01""00000000""00000000"
+    body+="01""30303030""01010101""01""00000000""00000000"
+    # The yards' slot, home's slot and square 48's; the other slots free.
+    body+="0008f0f0""3d07070f""30010800"
+    for ((i = 3; i < 16; i++)); do body+="ff000000"; done
+    body+="ffffffffff"
+    for ((i = 0; i < 100; i++)); do body+="00"; done
+    for ((i = 0; i < ${#body}; i += 2)); do sum=$((sum + 16#${body:i:2})); done
+    printf 'record %02x%02x0000%s\n' $((sum & 255)) $((sum >> 8)) "$body"
+}
+seed() {
+    mkdir -p "$work/$1"
+    xxd -r -p <<<"${2#record }" >"$work/$1/rendart"
+}
+
+# The last token's last step: its click, "WVH" as it arrives, "WVO" as the game ends, in that order.
+ending=$(ending_record f0060800)
+seed ending "$ending"
+finished=$(lines dump "roll 1" "$Roll" message dump | run ending --trace)
+[[ $(records <<<"$finished" | head -n 1) == "$ending" ]] || fail "the game near its end was not restored"
+[[ $(grep '^sound ' <<<"$finished" | tr '\n' ' ') == "sound WVM sound WVH sound WVO " ]] ||
+    fail "the last move's cues were: $(grep '^sound ' <<<"$finished" | tr '\n' ' ')"
+grep -qx 'message Game Over\\nPlayer 1 Wins!' <<<"$finished" || fail "no result message at the end of the game"
+over=$(records <<<"$finished" | tail -n 1)
+# A restart shows the result again; a new game then needs no question, keeping the statistics.
+restarted=$(lines message dump "$New" "$OnePlayerGame" dump | run ending --trace)
+grep -qx 'message Game Over\\nPlayer 1 Wins!' <<<"$restarted" || fail "the ended game's result was not shown after a restart"
+[[ $(records <<<"$restarted" | head -n 1) == "$over" ]] || fail "the ended game was not restored"
+! grep -q '^ask ' <<<"$restarted" || fail "a new game after the end asked first"
+fresh=$(records <<<"$restarted" | tail -n 1)
+# Bytes 17 (the flags word's third: bits 19 and 20) and 27..30 (games played) after "record ".
+[[ ${fresh:41:2} == 18 && ${fresh:61:8} == "${over:61:8}" && ${over:61:8} == 01000000 ]] ||
+    fail "the new game after the end is not a one-player game with one game played"
+
+# The same step with "Play Sounds" off: no cue at all.
+seed quiet "$(ending_record e0060800)"
+quiet=$(lines "roll 1" "$Roll" message | run quiet --trace)
+grep -qx 'message Game Over\\nPlayer 1 Wins!' <<<"$quiet" || fail "the quiet game did not end"
+! grep -q '^sound ' <<<"$quiet" || fail "cues played with Play Sounds off: $(grep '^sound ' <<<"$quiet" | tr '\n' ' ')"
+
 if [[ $failures -ne 0 ]]; then
     echo "$failures failure(s)" >&2
     exit 1
