@@ -105,8 +105,7 @@ TEST_F(TurnController, ComputerTurnRunsOnPostedTapsAndQueuedTapsAreLost) {
     startGame(CmdOnePlayerGame, FlagShortGames | FlagAnimateDice | FlagAnimateTokens | FlagShowTips);
     fixRolls({3, 6, 4, 5});
     // The human's 3 moves nothing; the turn passes and the computer's roll waits in the queue.
-    PostMessage(WM_LBUTTONDOWN, 0, makePointParam(game.boardSize - 20, game.boardSize + 10));
-    PostMessage(WM_LBUTTONUP, 0, makePointParam(game.boardSize - 20, game.boardSize + 10));
+    postTap(game.boardSize - 20, game.boardSize + 10);
     Msg msg{};
     for (int i = 0; i < 2; ++i) {
         ASSERT_TRUE(GetMessage(msg));
@@ -123,8 +122,7 @@ TEST_F(TurnController, ComputerTurnRunsOnPostedTapsAndQueuedTapsAreLost) {
     onTrace = [&posted](const std::string& line) {
         if (!posted && line == "wait 100") {
             posted = true;
-            PostMessage(WM_LBUTTONDOWN, 0, makePointParam(game.boardSize - 20, game.boardSize + 10));
-            PostMessage(WM_LBUTTONUP, 0, makePointParam(game.boardSize - 20, game.boardSize + 10));
+            postTap(game.boardSize - 20, game.boardSize + 10);
         }
     };
     ASSERT_TRUE(runQueue());

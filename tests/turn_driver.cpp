@@ -16,6 +16,7 @@
 #include "render/panel.h"
 #include "render/layout.h"
 #include "shell/window.h"
+#include "turn/controller.h"
 #include "turn/dice.h"
 
 void closeMainWindow() {
@@ -74,8 +75,7 @@ bool runQueue(int limit) {
 }
 
 void tap(int32_t x, int32_t y) {
-    PostMessage(WM_LBUTTONDOWN, 0, makePointParam(x, y));
-    PostMessage(WM_LBUTTONUP, 0, makePointParam(x, y));
+    postTap(x, y);
     ASSERT_TRUE(runQueue());
 }
 
