@@ -13,8 +13,6 @@
 
 namespace {
 
-uint8_t squareOfToken(uint8_t colour, uint8_t token) { return slotOf(colour, token).square; }
-
 // Records the sounds and pauses of a move, as the platform reports them.
 class GameMovesCues : public testing::Test {
 protected:
@@ -61,7 +59,7 @@ TEST(GameMoves, SlotsAreFreedAndTheLowestFreeSlotIsReused) {
     for (const BoardSlot& slot : game.board) EXPECT_NE(slot.square, SquareYard);
     expectBoardInvariants();
     place(2, 3, 0);
-    EXPECT_EQ(squareOfToken(2, 3), SquareYard);
+    EXPECT_EQ(slotOf(2, 3).square, SquareYard);
     expectBoardInvariants();
 }
 
@@ -71,21 +69,21 @@ TEST(GameMoves, ForwardMovesEndAlikeWithAndWithoutAnimation) {
         place(0, 0, 41);
         playMove(moveOf(0, 0), None, 6, false);
         EXPECT_EQ(progressOf(0, 0), 47);
-        EXPECT_EQ(squareOfToken(0, 0), 48);
+        EXPECT_EQ(slotOf(0, 0).square, 48);
         expectBoardInvariants();
         playMove(moveOf(0, 0), None, 1, false);
-        EXPECT_EQ(squareOfToken(0, 0), SquareHome);
+        EXPECT_EQ(slotOf(0, 0).square, SquareHome);
         expectBoardInvariants();
         // Colour 1 runs over square 44 and on around the wrap.
         place(1, 1, 30);
         playMove(moveOf(1, 1), None, 5, false);
         EXPECT_EQ(progressOf(1, 1), 35);
-        EXPECT_EQ(squareOfToken(1, 1), 2);
+        EXPECT_EQ(slotOf(1, 1).square, 2);
         expectBoardInvariants();
     }
 }
 
-TEST(GameMoves, SixBringsAYardTokenToItsStartWithoutCapturing) {
+TEST(GameMoves, EnteringNeverCapturesButLandingOnALoneOpponentSendsItBack) {
     for (uint32_t flags : {0u, FlagAnimateTokens | FlagPlaySounds}) {
         startPosition(flags);
         placeOn(1, 0, 1);  // an opponent sits on colour 0's start square
@@ -94,18 +92,14 @@ TEST(GameMoves, SixBringsAYardTokenToItsStartWithoutCapturing) {
         EXPECT_EQ(progressOf(1, 0), progressOn(1, 1));
         EXPECT_EQ(slotOf(0, 2).count, 2);
         expectBoardInvariants();
-    }
-}
 
-TEST(GameMoves, LandingOnALoneOpponentSendsItBackToItsYard) {
-    for (uint32_t flags : {0u, FlagAnimateTokens | FlagPlaySounds}) {
         startPosition(flags);
         place(0, 0, 5);
         placeOn(1, 0, 8);
         ASSERT_EQ(progressOf(1, 0), 41);
         playMove(moveOf(0, 0), None, 3, true);
         EXPECT_EQ(progressOf(1, 0), 0);
-        EXPECT_EQ(squareOfToken(1, 0), SquareYard);
+        EXPECT_EQ(slotOf(1, 0).square, SquareYard);
         EXPECT_EQ(slotOf(0, 0).square, 8);
         EXPECT_EQ(slotOf(0, 0).count, 1);
         expectBoardInvariants();
