@@ -33,12 +33,12 @@ class CuePlayer {
 public:
     void play(const uint8_t* wave, uint32_t size) {
         if (!open()) return;
-        SDL_AudioSpec spec;
+        SDL_AudioSpec format;
         Uint8* samples = nullptr;
         Uint32 length = 0;
-        if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(wave, static_cast<int>(size)), 1, &spec, &samples, &length)) return;
+        if (!SDL_LoadWAV_RW(SDL_RWFromConstMem(wave, static_cast<int>(size)), 1, &format, &samples, &length)) return;
         // The device was opened for exactly the cues' format; a wave in any other is not played.
-        if (spec.freq == SampleRate && spec.format == AUDIO_U8 && spec.channels == 1) {
+        if (format.freq == SampleRate && format.format == AUDIO_U8 && format.channels == 1) {
             SDL_ClearQueuedAudio(device_);
             SDL_QueueAudio(device_, samples, length);
             SDL_RemoveTimer(closeTimer_);
