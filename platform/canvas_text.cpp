@@ -42,7 +42,7 @@ int DrawText(HDC dc, const char* text, int length, const Rect* rect, uint32_t fo
     if (!font || !font->valid()) return 0;
     if (length < 0) length = static_cast<int>(std::strlen(text));
     auto surface = surfaceOf(*live);
-    if (surface && !(format & DT_NOCLIP)) {
+    if (surface) {
         Rect& clip = surface->clip;
         clip.left = std::max(clip.left, rect->left + surface->originX);
         clip.top = std::max(clip.top, rect->top + surface->originY);

@@ -28,8 +28,8 @@ enum PenStyle : int { PS_SOLID = 0, PS_NULL = 5 };
 enum BkMode : int { TRANSPARENT = 1, OPAQUE = 2 };
 enum RasterOp : uint32_t { SRCCOPY = 0x00CC0020, SRCAND = 0x008800C6 };
 enum SystemMetric : int { SM_CXSCREEN = 0, SM_CYSCREEN = 1 };
-// DrawText formats; text is always broken at "\n" only.
-enum DrawTextFormat : uint32_t { DT_LEFT = 0, DT_CENTER = 1, DT_TOP = 0, DT_SINGLELINE = 0x20, DT_NOCLIP = 0x100 };
+// DrawText formats; without DT_SINGLELINE, lines break at "\n" only (never by wrapping).
+enum DrawTextFormat : uint32_t { DT_LEFT = 0, DT_CENTER = 1, DT_TOP = 0, DT_SINGLELINE = 0x20 };
 
 // The screen the game reads: width and height of the whole device screen.
 int GetSystemMetrics(int metric);
