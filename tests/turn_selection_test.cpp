@@ -168,6 +168,20 @@ TEST_F(TurnSelection, ARestoredChoiceGetsItsButtonsBack) {
     restoreSelection();
     EXPECT_EQ(turnState(), PickToken);
     EXPECT_EQ(game.moveKind, None);
+
+    // Only the pair is left (an opponent pair blocks the lone move): the token is picked again and
+    // a token tapped elsewhere then moves alone, the stack staying where it is.
+    savedChoice(4);
+    place(0, 2, 30);
+    placeOn(2, 0, 13);
+    placeOn(2, 1, 13);
+    restoreSelection();
+    EXPECT_EQ(turnState(), PickToken);
+    tapToken(0, 2);
+    EXPECT_EQ(progressOf(0, 2), 34);
+    EXPECT_EQ(progressOf(0, 0), 10);
+    EXPECT_EQ(progressOf(0, 1), 10);
+    expectBoardInvariants();
 }
 
 TEST_F(TurnSelection, ARecordCannotForceAMoveTheRulesRefuse) {

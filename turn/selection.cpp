@@ -187,15 +187,17 @@ void dropForeignSelection() {
 }
 
 void restoreSelection() {
-    // A pair is only ever named on its way to being played, so a saved one is no choice of the player's.
+    dropForeignSelection();
+    if (turnState() == PickMove) {
+        game.moveKind = None;
+        // Fewer than two kinds leave nothing to choose: the token is picked again.
+        if (game.pendingMove.token == None || listMoveKinds(dieValue(game.pendingMove.dieIndex)) < 2) {
+            game.moveKind = None;
+            setTurnState(PickToken);
+        }
+    }
+    // A pair is only ever named on its way to being played, so neither a saved one nor a kind chosen
+    // by itself just above is a choice of the player's.
     game.pendingMove.player2 = None;
     game.pendingMove.token2 = None;
-    dropForeignSelection();
-    if (turnState() != PickMove) return;
-    game.moveKind = None;
-    // Fewer than two kinds leave nothing to choose: the token is picked again.
-    if (game.pendingMove.token == None || listMoveKinds(dieValue(game.pendingMove.dieIndex)) < 2) {
-        game.moveKind = None;
-        setTurnState(PickToken);
-    }
 }
