@@ -52,6 +52,14 @@ void savedChoice(uint8_t v) {
     savedTurn(v, 0, PickMove, PendingMove{0, 0, 1, None, None});
 }
 
+// A lone token of colour 0 further on, and a colour-2 pair three squares ahead of the stack on
+// square 10: the stack's tokens may not move alone by 3 or more, only as a pair.
+void blockStackButFreeOneToken() {
+    place(0, 2, 30);
+    placeOn(2, 0, 13);
+    placeOn(2, 1, 13);
+}
+
 }  // namespace
 
 TEST_F(TurnSelection, TwoOwnTokensOfferSingleAndPairAndTheButtonsHitExactly) {
@@ -98,9 +106,7 @@ TEST_F(TurnSelection, OneKindIsPlayedWithoutThePanel) {
 
     // An opponent pair three ahead blocks the lone move; the pair is chosen by itself.
     ownStack(4);
-    place(0, 2, 30);
-    placeOn(2, 0, 13);
-    placeOn(2, 1, 13);
+    blockStackButFreeOneToken();
     tapRoll();
     ASSERT_EQ(turnState(), PickToken);
     tapToken(0, 0);
@@ -172,9 +178,7 @@ TEST_F(TurnSelection, ARestoredChoiceGetsItsButtonsBack) {
     // Only the pair is left (an opponent pair blocks the lone move): the token is picked again and
     // a token tapped elsewhere then moves alone, the stack staying where it is.
     savedChoice(4);
-    place(0, 2, 30);
-    placeOn(2, 0, 13);
-    placeOn(2, 1, 13);
+    blockStackButFreeOneToken();
     restoreSelection();
     EXPECT_EQ(turnState(), PickToken);
     tapToken(0, 2);
