@@ -3,8 +3,8 @@
 
 #include "game/rules.h"
 #include "game/track.h"
-#include "platform/clock.h"
-#include "platform/sound.h"
+#include "platform/window/clock.h"
+#include "platform/system/sound.h"
 #include "render/panel.h"
 #include "render/tokens.h"
 

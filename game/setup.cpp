@@ -4,8 +4,8 @@
 #include "game/game_state.h"
 #include "game/moves.h"
 #include "game/undo.h"
-#include "platform/chrome.h"
-#include "platform/clock.h"
+#include "platform/chrome/chrome.h"
+#include "platform/window/clock.h"
 #include "render/panel.h"
 #include "turn/dice.h"
 

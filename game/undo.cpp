@@ -3,7 +3,7 @@
 
 #include "game/game_state.h"
 #include "persist/savefile.h"
-#include "platform/chrome.h"
+#include "platform/chrome/chrome.h"
 #include "render/panel.h"
 
 void takeUndoSnapshot() {

@@ -2,7 +2,7 @@
 #include "persist/registry.h"
 
 #include "persist/savefile.h"
-#include "platform/store.h"
+#include "platform/system/store.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include "game/game_state.h"
 #include "game/track.h"
 #include "persist/registry.h"
-#include "platform/files.h"
-#include "platform/system.h"
+#include "platform/system/files.h"
+#include "platform/system/program.h"
 
 uint8_t saveBuffer[SaveRecordSize]{};
 

@@ -3,7 +3,7 @@
 
 #include "game/game_state.h"
 #include "game/track.h"
-#include "platform/messages.h"
+#include "platform/window/messages.h"
 #include "render/layout.h"
 #include "render/panel.h"
 #include "render/tokens.h"

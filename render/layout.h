@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/draw.h"
+#include "platform/canvas/draw.h"
 
 enum ColourShade : uint8_t { ShadeLight = 0, ShadeDark = 1, ShadeMedium = 2 };
 enum PenIndex : uint8_t { PenWideLight = 0, PenWideDark = 1, PenThinDark = 2 };

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "game/game_state.h"
-#include "platform/messages.h"
+#include "platform/window/messages.h"
 #include "render/layout.h"
 #include "render/tokens.h"
 #include "resources/strings.h"

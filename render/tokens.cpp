@@ -4,7 +4,7 @@
 #include "ai/choice.h"
 #include "game/game_state.h"
 #include "game/track.h"
-#include "platform/clock.h"
+#include "platform/window/clock.h"
 #include "render/layout.h"
 #include "render/panel.h"
 

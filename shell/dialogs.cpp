@@ -5,7 +5,7 @@
 
 #include "game/game_state.h"
 #include "persist/savefile.h"
-#include "platform/messages.h"
+#include "platform/window/messages.h"
 #include "resources/strings.h"
 
 namespace {

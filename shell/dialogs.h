@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/dialog.h"
+#include "platform/chrome/dialog.h"
 
 constexpr int AboutDialogTemplate = 2001;
 constexpr int OptionsDialogTemplate = 2002;

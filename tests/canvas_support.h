@@ -5,8 +5,8 @@
 #include <map>
 #include <string>
 
-#include "platform/canvas_internal.h"
-#include "platform/screen.h"
+#include "platform/canvas/screen_dc.h"
+#include "platform/canvas/screen.h"
 
 constexpr Colour Black = RGB(0, 0, 0);
 constexpr Colour White = RGB(255, 255, 255);

@@ -5,12 +5,12 @@
 
 #include <filesystem>
 
-#include "platform/chrome.h"
+#include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
-#include "platform/messages.h"
-#include "platform/screen.h"
-#include "platform/store.h"
-#include "platform/system.h"
+#include "platform/window/messages.h"
+#include "platform/canvas/screen.h"
+#include "platform/system/store.h"
+#include "platform/system/program.h"
 
 namespace chrome_test {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/draw.h"
+#include "platform/canvas/draw.h"
 
 namespace chrome_test {
 

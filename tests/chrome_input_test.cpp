@@ -1,10 +1,10 @@
 // Stylus routing: client taps in client coordinates, the captured release anywhere, and the bars' share.
 #include <gtest/gtest.h>
 
-#include "platform/chrome.h"
-#include "platform/chrome_parts.h"
-#include "platform/messages.h"
-#include "platform/screen.h"
+#include "platform/chrome/chrome.h"
+#include "platform/chrome/parts.h"
+#include "platform/window/messages.h"
+#include "platform/canvas/screen.h"
 #include "tests/chrome_fixture.h"
 
 namespace chrome_test {

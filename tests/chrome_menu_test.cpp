@@ -1,9 +1,9 @@
 // The menu bar: each button and pop-up item posts its command, Undo's switch, and taps that act on nothing.
 #include <gtest/gtest.h>
 
-#include "platform/chrome.h"
-#include "platform/chrome_parts.h"
-#include "platform/screen.h"
+#include "platform/chrome/chrome.h"
+#include "platform/chrome/parts.h"
+#include "platform/canvas/screen.h"
 #include "tests/chrome_fixture.h"
 
 namespace chrome_test {

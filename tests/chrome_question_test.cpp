@@ -1,10 +1,10 @@
 // The Yes/No question: answered by a tap or by the driver's answer, before it opens or while it is open.
 #include <gtest/gtest.h>
 
-#include "platform/chrome.h"
-#include "platform/chrome_parts.h"
-#include "platform/messages.h"
-#include "platform/screen.h"
+#include "platform/chrome/chrome.h"
+#include "platform/chrome/parts.h"
+#include "platform/window/messages.h"
+#include "platform/canvas/screen.h"
 #include "tests/chrome_fixture.h"
 
 namespace chrome_test {

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "game/track.h"
-#include "platform/screen.h"
+#include "platform/canvas/screen.h"
 #include "render/layout.h"
 #include "tests/crash_support.h"
 

@@ -4,7 +4,7 @@
 #include "game/game_state.h"
 #include "game/moves.h"
 #include "game/undo.h"
-#include "platform/chrome.h"
+#include "platform/chrome/chrome.h"
 #include "tests/board_invariants.h"
 #include "tests/game_positions.h"
 #include "tests/persist_fixture.h"

@@ -9,8 +9,8 @@
 #include <iomanip>
 #include <sstream>
 
-#include "platform/png.h"
-#include "platform/screen.h"
+#include "platform/canvas/png.h"
+#include "platform/canvas/screen.h"
 
 namespace {
 

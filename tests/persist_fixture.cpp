@@ -11,8 +11,8 @@
 #include "game/track.h"
 #include "persist/registry.h"
 #include "persist/savefile.h"
-#include "platform/store.h"
-#include "platform/system.h"
+#include "platform/system/store.h"
+#include "platform/system/program.h"
 #include "tests/game_positions.h"
 
 void setUpPosition(bool partners) {

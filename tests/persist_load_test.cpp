@@ -6,7 +6,7 @@
 
 #include "persist/registry.h"
 #include "persist/savefile.h"
-#include "platform/store.h"
+#include "platform/system/store.h"
 #include "tests/persist_fixture.h"
 
 namespace {

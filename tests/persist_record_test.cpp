@@ -6,8 +6,8 @@
 
 #include "persist/registry.h"
 #include "persist/savefile.h"
-#include "platform/store.h"
-#include "platform/system.h"
+#include "platform/system/store.h"
+#include "platform/system/program.h"
 #include "tests/persist_fixture.h"
 
 namespace {

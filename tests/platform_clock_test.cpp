@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/clock.h"
+#include "platform/window/clock.h"
 #include "platform/headless/headless.h"
-#include "platform/sound.h"
+#include "platform/system/sound.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/headless/headless.h"
-#include "platform/messages.h"
-#include "platform/screen.h"
+#include "platform/window/messages.h"
+#include "platform/canvas/screen.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <sstream>
 
-#include "platform/headless/driver_options.h"
-#include "platform/headless/script.h"
+#include "tools/cli/driver_options.h"
+#include "tools/cli/script.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The board picture read back pixel by pixel: outlines, colours, cell lines, places, marks, frames and stars.
 #include "game/game_state.h"
-#include "platform/messages.h"
+#include "platform/window/messages.h"
 #include "render/board.h"
 #include "render/layout.h"
 #include "tests/game_positions.h"

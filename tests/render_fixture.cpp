@@ -7,8 +7,8 @@
 
 #include "game/game_state.h"
 #include "platform/headless/headless.h"
-#include "platform/messages.h"
-#include "platform/screen.h"
+#include "platform/window/messages.h"
+#include "platform/canvas/screen.h"
 #include "render/layout.h"
 #include "resources/assets.h"
 #include "tests/game_positions.h"

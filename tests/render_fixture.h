@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/draw.h"
+#include "platform/canvas/draw.h"
 
 namespace render_test {
 

@@ -8,7 +8,7 @@
 
 #include "game/game_state.h"
 #include "game/setup.h"
-#include "platform/screen.h"
+#include "platform/canvas/screen.h"
 #include "render/layout.h"
 #include "render/panel.h"
 #include "tests/board_invariants.h"

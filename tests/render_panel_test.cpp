@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "game/game_state.h"
-#include "platform/messages.h"
+#include "platform/window/messages.h"
 #include "render/board.h"
 #include "render/layout.h"
 #include "render/panel.h"

@@ -4,7 +4,7 @@
 
 #include "ai/choice.h"
 #include "game/game_state.h"
-#include "platform/clock.h"
+#include "platform/window/clock.h"
 #include "render/board.h"
 #include "render/layout.h"
 #include "render/tokens.h"

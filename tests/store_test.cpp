@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/files.h"
-#include "platform/store.h"
+#include "platform/system/files.h"
+#include "platform/system/store.h"
 #include "tests/persist_fixture.h"
 
 namespace {

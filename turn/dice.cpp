@@ -3,9 +3,9 @@
 
 #include "game/game_state.h"
 #include "game/undo.h"
-#include "platform/clock.h"
-#include "platform/draw.h"
-#include "platform/sound.h"
+#include "platform/window/clock.h"
+#include "platform/canvas/draw.h"
+#include "platform/system/sound.h"
 #include "render/layout.h"
 #include "render/panel.h"
 #include "render/tokens.h"

@@ -8,13 +8,13 @@
 #include <string>
 
 #include "platform/backend.h"
-#include "platform/chrome.h"
-#include "platform/messages.h"
-#include "platform/screen.h"
+#include "platform/chrome/chrome.h"
+#include "platform/window/messages.h"
+#include "platform/canvas/screen.h"
 #include "platform/sdl/audio.h"
 #include "platform/sdl/desktop.h"
 #include "platform/sdl/viewport.h"
-#include "platform/system.h"
+#include "platform/system/program.h"
 
 namespace {
 

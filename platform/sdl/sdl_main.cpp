@@ -4,10 +4,10 @@
 #include <string>
 #include <system_error>
 
-#include "platform/screen.h"
+#include "platform/canvas/screen.h"
 #include "platform/sdl/desktop.h"
 #include "platform/sdl/instance.h"
-#include "platform/system.h"
+#include "platform/system/program.h"
 #include "shell/window.h"
 
 int main() {

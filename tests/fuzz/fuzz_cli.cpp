@@ -9,8 +9,8 @@
 
 #include "game/game_state.h"
 #include "platform/headless/headless.h"
-#include "platform/headless/script.h"
-#include "platform/messages.h"
+#include "tools/cli/script.h"
+#include "platform/window/messages.h"
 #include "shell/window.h"
 #include "tests/fuzz/fuzz_program.h"
 #include "tools/cli/script_runner.h"

@@ -8,7 +8,7 @@
 
 #include "game/game_state.h"
 #include "game/setup.h"
-#include "platform/messages.h"
+#include "platform/window/messages.h"
 #include "persist/savefile.h"
 #include "render/board.h"
 #include "render/layout.h"

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/screen.h"
-#include "platform/store.h"
-#include "platform/system.h"
+#include "platform/canvas/screen.h"
+#include "platform/system/store.h"
+#include "platform/system/program.h"
 
 // Makes the folder once (memory-backed when the machine has it: every input saves the game several
 // times), points the program's path and the store at it and sets up a 240 x 320 screen.

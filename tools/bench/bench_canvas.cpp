@@ -1,8 +1,8 @@
 // Canvas costs: a 20 x 20 rectangle and ellipse fill and one 12-pixel text line on the screen surface.
 #include <benchmark/benchmark.h>
 
-#include "platform/canvas_internal.h"
-#include "platform/screen.h"
+#include "platform/canvas/screen_dc.h"
+#include "platform/canvas/screen.h"
 
 namespace {
 

@@ -5,12 +5,12 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/headless/driver_options.h"
+#include "tools/cli/driver_options.h"
 #include "platform/headless/headless.h"
-#include "platform/headless/script.h"
-#include "platform/screen.h"
-#include "platform/store.h"
-#include "platform/system.h"
+#include "tools/cli/script.h"
+#include "platform/canvas/screen.h"
+#include "platform/system/store.h"
+#include "platform/system/program.h"
 #include "shell/window.h"
 #include "tools/cli/driver_folder.h"
 #include "tools/cli/script_runner.h"

@@ -5,10 +5,10 @@
 #include <cstring>
 
 #include "persist/savefile.h"
-#include "platform/chrome.h"
+#include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
-#include "platform/messages.h"
-#include "platform/screen.h"
+#include "platform/window/messages.h"
+#include "platform/canvas/screen.h"
 #include "render/panel.h"
 #include "turn/dice.h"
 

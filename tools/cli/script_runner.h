@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/headless/script.h"
+#include "tools/cli/script.h"
 
 // Carries out one parsed line; the reason when it could not be done.
 std::optional<std::string> runScriptLine(const ScriptLine& line);

@@ -1,7 +1,7 @@
 // Build tool: writes the program's compiled-in 32 x 32 icon as the PNG the desktop shows.
 #include <cstdio>
 
-#include "platform/png.h"
+#include "platform/canvas/png.h"
 #include "resources/icon.h"
 
 int main(int argc, char** argv) {

@@ -1,0 +1,189 @@
+// The dialog engine: a template's controls laid out over the screen below the title bar, run modally
+// with the title bar's "ok" button, until the procedure ends it.
+#include "platform/chrome/dialog.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/chrome/chrome.h"
+#include "platform/chrome/parts.h"
+#include "platform/chrome/dialog_controls.h"
+#include "platform/window/messages.h"
+#include "platform/canvas/screen.h"
+#include "platform/window/widget.h"
+#include "platform/chrome/look.h"
+
+struct DialogWindow final : public Widget {
+    DialogWindow(const DialogTemplate& dialogTemplate, DialogProc procedure) : tpl(dialogTemplate), proc(procedure) {
+        // Every dialog of this shell covers the screen below the title bar, menu bar included.
+        const Point origin{0, TitleBarHeight};
+        for (int i = 0; i < tpl.itemCount; ++i) {
+            const DialogItem& item = tpl.items[i];
+            DialogControl& control = controls.emplace_back();
+            control.item = &item;
+            control.rect = controlRect(item, origin);
+            control.text = item.text != nullptr ? item.text : "";
+        }
+    }
+
+    const DialogTemplate& tpl;
+    DialogProc proc;
+    std::vector<DialogControl> controls;
+    bool showsDone = false;
+    bool ended = false;
+    intptr_t result = 0;
+
+    DialogControl* control(int id) {
+        if (id < 0) return nullptr;
+        auto found = std::find_if(controls.begin(), controls.end(), [id](const DialogControl& c) { return c.item->id == id; });
+        return found == controls.end() ? nullptr : &*found;
+    }
+
+    const char* caption() const override { return tpl.caption; }
+    bool doneButton() const override { return showsDone; }
+
+    void draw(HDC screen) const override {
+        look::box(screen, {0, TitleBarHeight, screenWidthPixels(), screenHeightPixels()}, look::White, look::White);
+        for (const DialogControl& c : controls) drawControl(screen, c);
+        if (dropped != nullptr) drawOpenList(screen, *dropped);
+    }
+
+    void penDown(Point p) override {
+        pressedDone = showsDone && look::contains(titleDoneButtonRect(), p);
+        pressed = controlAt(p);
+    }
+
+    // Controls act on a release over the control that was pressed; an open list takes the next tap
+    // whole: an entry picks it, anywhere else closes the list unchanged.
+    void penUp(Point p) override {
+        DialogControl* const target = pressed;
+        pressed = nullptr;
+        if (dropped != nullptr) {
+            pickFromList(p);
+        } else if (pressedDone && look::contains(titleDoneButtonRect(), p)) {
+            proc(this, WM_COMMAND, IDOK, 0);
+        } else if (target != nullptr && controlAt(p) == target) {
+            click(*target);
+        }
+        pressedDone = false;
+        if (!ended) drawShellChrome();
+    }
+
+private:
+    DialogControl* controlAt(Point p) {
+        for (DialogControl& c : controls)
+            if (c.item->id >= 0 && look::contains(controlHitRect(c), p)) return &c;
+        return nullptr;
+    }
+
+    void notify(const DialogControl& c, uint32_t code) {
+        proc(this, WM_COMMAND, (code << 16) | static_cast<uint32_t>(c.item->id & 0xFFFF), 0);
+    }
+
+    void click(DialogControl& c) {
+        if (c.item->kind == ControlKind::CheckBox) {
+            c.checked = !c.checked;
+            notify(c, BN_CLICKED);
+        } else if (c.item->kind == ControlKind::DropDownList) {
+            dropped = &c;
+        }
+    }
+
+    void pickFromList(Point p) {
+        DialogControl& list = *dropped;
+        dropped = nullptr;
+        for (int i = 0; i < static_cast<int>(list.entries.size()); ++i) {
+            if (!look::contains(listEntryRect(list, i), p)) continue;
+            list.selected = i;
+            notify(list, CBN_SELCHANGE);
+        }
+    }
+
+    DialogControl* pressed = nullptr;
+    DialogControl* dropped = nullptr;
+    bool pressedDone = false;
+
+    friend Rect dialogListEntryRect(HDLG dialog, int entry);
+};
+
+bool SHInitDialog(const SHINITDLGINFO* info) {
+    if (info == nullptr || info->hDlg == nullptr || (info->dwMask & SHIDIM_FLAGS) == 0) return false;
+    info->hDlg->showsDone = (info->dwFlags & SHIDIF_DONEBUTTON) != 0;
+    return true;
+}
+
+intptr_t DialogBoxIndirectParam(const DialogTemplate* dialogTemplate, DialogProc proc, intptr_t param) {
+    if (dialogTemplate == nullptr || proc == nullptr) return -1;
+    DialogWindow dialog(*dialogTemplate, proc);
+    openWidget(dialog);
+    proc(&dialog, WM_INITDIALOG, 0, param);
+    drawShellChrome();
+    if (!runModalLoop([&] { return dialog.ended; })) {
+        proc(&dialog, WM_COMMAND, IDCANCEL, 0);
+        if (!dialog.ended) EndDialog(&dialog, IDCANCEL);
+    }
+    closeWidget(dialog);
+    restoreScreenUnderWidgets();
+    return dialog.result;
+}
+
+bool EndDialog(HDLG dialog, intptr_t result) {
+    if (dialog == nullptr) return false;
+    dialog->ended = true;
+    dialog->result = result;
+    return true;
+}
+
+HCTL GetDlgItem(HDLG dialog, int id) { return dialog != nullptr ? dialog->control(id) : nullptr; }
+
+intptr_t SendMessage(HCTL control, uint32_t message, uint32_t wParam, intptr_t lParam) {
+    if (control == nullptr) return 0;
+    const int count = static_cast<int>(control->entries.size());
+    switch (message) {
+    case BM_GETCHECK: return control->checked ? 1 : 0;
+    case BM_SETCHECK: control->checked = wParam == 1; return 0;
+    case CB_ADDSTRING:
+        control->entries.emplace_back(reinterpret_cast<const char*>(lParam));
+        return count;
+    case CB_GETCURSEL: return control->selected;
+    case CB_SETCURSEL:
+        control->selected = wParam < static_cast<uint32_t>(count) ? static_cast<int>(wParam) : CB_ERR;
+        return control->selected;
+    default: return 0;
+    }
+}
+
+bool SetDlgItemText(HDLG dialog, int id, const char* text) {
+    HCTL control = GetDlgItem(dialog, id);
+    if (control == nullptr || text == nullptr) return false;
+    control->text = text;
+    return true;
+}
+
+int GetDlgItemText(HDLG dialog, int id, char* buffer, int size) {
+    HCTL control = GetDlgItem(dialog, id);
+    if (control == nullptr || buffer == nullptr || size <= 0) return 0;
+    const int length = std::min(static_cast<int>(control->text.size()), size - 1);
+    std::memcpy(buffer, control->text.data(), static_cast<size_t>(length));
+    buffer[length] = '\0';
+    return length;
+}
+
+HDLG openDialog() {
+    const std::vector<Widget*>& widgets = openWidgets();
+    for (auto w = widgets.rbegin(); w != widgets.rend(); ++w)
+        if (auto* dialog = dynamic_cast<DialogWindow*>(*w)) return dialog;
+    return nullptr;
+}
+
+Rect dialogControlRect(HDLG dialog, int id) {
+    HCTL control = GetDlgItem(dialog, id);
+    return control != nullptr ? controlHitRect(*control) : Rect{0, 0, 0, 0};
+}
+
+Rect dialogListEntryRect(HDLG dialog, int entry) {
+    if (dialog == nullptr || dialog->dropped == nullptr || entry < 0 ||
+        entry >= static_cast<int>(dialog->dropped->entries.size()))
+        return {0, 0, 0, 0};
+    return listEntryRect(*dialog->dropped, entry);
+}
