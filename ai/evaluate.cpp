@@ -54,7 +54,7 @@ void evaluateMove(uint8_t c, uint8_t t, uint8_t v, MoveScore& out) {
     }
 
     const BoardSlot& here = slotOf(c, t);
-    const uint8_t n = popcount(static_cast<uint16_t>(here.tokenMask & sideMask(c)));
+    const uint8_t n = tokenCount(static_cast<uint16_t>(here.tokenMask & sideMask(c)));
     const uint8_t h = v / 2;
     const bool pairDie = v % 2 == 0 && n >= 2;
     if (p + v > 48 && !(pairDie && p + h <= 48)) {
@@ -141,7 +141,7 @@ bool entryCaptureChance(uint8_t c, uint32_t T) {
         const uint32_t q = slot.square;
         // Plain comparisons: squares beyond 44, which wrap to 1, are never looked at.
         if (q == None || q <= start || q > start + reach || q > 44 || isSafeSquare(static_cast<int32_t>(q))) continue;
-        const uint8_t m = popcount(static_cast<uint16_t>(slot.tokenMask & others));
+        const uint8_t m = tokenCount(static_cast<uint16_t>(slot.tokenMask & others));
         if (m > 1) return false;
         if (m == 1 && q - start == reach) chance = true;
     }

@@ -18,7 +18,7 @@ uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colo
     const int bit = std::countr_zero(set);
     colour = static_cast<uint8_t>(bit / 4);
     token = static_cast<uint8_t>(bit % 4);
-    return popcount(static_cast<uint16_t>(set & (set - 1)));
+    return tokenCount(static_cast<uint16_t>(set & (set - 1)));
 }
 
 uint8_t dieValue(uint8_t d) { return d == sixesRolled() ? lastDie() : 6; }

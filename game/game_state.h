@@ -1,5 +1,6 @@
 // The one game record: stored blocks, the flags word and the operations every subsystem shares.
 #pragma once
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -118,14 +119,8 @@ inline void setLastDieUsed(bool on) { setFlag(LastDieUsedBit, on); }
 
 inline uint8_t partner(uint8_t p) { return (p + 2) % 4; }
 uint16_t sideMask(uint8_t colour);
-// Bit counting by halves: the baseline instruction set has no population count.
-inline uint8_t popcount(uint16_t mask) {
-    uint32_t v = mask;
-    v = v - ((v >> 1) & 0x5555u);
-    v = (v & 0x3333u) + ((v >> 2) & 0x3333u);
-    v = (v + (v >> 4)) & 0x0F0Fu;
-    return static_cast<uint8_t>((v + (v >> 8)) & 0x1Fu);
-}
+// How many tokens a mask of 4 * colour + token bits names.
+inline uint8_t tokenCount(uint16_t mask) { return static_cast<uint8_t>(std::popcount(mask)); }
 // Reports the token after the first `skip` of (slot mask & mask); returns how many follow it.
 uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token);
 uint8_t dieValue(uint8_t d);

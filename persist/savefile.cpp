@@ -132,7 +132,7 @@ bool boardIsSound(const PlayerRecord (&players)[4], const BoardSlot (&board)[16]
     for (int i = 0; i < 16; ++i) {
         const BoardSlot& slot = board[i];
         if (slot.square == None) continue;
-        if (slot.square > SquareHome || slot.tokenMask == 0 || slot.count != popcount(slot.tokenMask) ||
+        if (slot.square > SquareHome || slot.tokenMask == 0 || slot.count != tokenCount(slot.tokenMask) ||
             (placed & slot.tokenMask) != 0)
             return false;
         placed = static_cast<uint16_t>(placed | slot.tokenMask);

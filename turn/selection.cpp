@@ -119,8 +119,8 @@ uint8_t listMoveKinds(uint8_t v) {
     const uint16_t partnerMask = flag(FlagPartners) ? static_cast<uint16_t>(0xF << (4 * partner(current))) : 0;
     const uint8_t slot = game.players[pending.player].slot[pending.token];
     const uint16_t onSquare = game.board[slot].tokenMask;
-    game.ownOnSquare = popcount(onSquare & ownMask);
-    game.partnerOnSquare = popcount(onSquare & partnerMask);
+    game.ownOnSquare = tokenCount(onSquare & ownMask);
+    game.partnerOnSquare = tokenCount(onSquare & partnerMask);
     if (game.ownOnSquare + game.partnerOnSquare < 2) return 0;
 
     bool ownAlone = false, partnerAlone = false;
