@@ -13,8 +13,9 @@ enum : uint32_t {
     TargetOwnSide = 0x01, TargetOpponent = 0x02, TargetSingle = 0x04, TargetPair = 0x08,
     TargetAhead = 0x10, TargetBehind = 0x20, TargetSafe = 0x40, TargetUnsafe = 0x80, TargetOwnSquare = 0x100,
 };
-constexpr uint32_t BlockingFilter = 154;
-constexpr uint32_t CaptureFilter = 158;
+// An opponent's pair ahead on an unsafe square blocks; an opponent's single token or pair there is captured.
+constexpr uint32_t BlockingFilter = TargetOpponent | TargetPair | TargetAhead | TargetUnsafe;
+constexpr uint32_t CaptureFilter = BlockingFilter | TargetSingle;
 
 struct TargetQuery {
     uint32_t filter;
