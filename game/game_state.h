@@ -74,24 +74,22 @@ static_assert(sizeof(PlayerRecord) * 4 == 36);
 static_assert(sizeof(BoardSlot) * 16 == 64 && offsetof(BoardSlot, tokenMask) == 2);
 static_assert(sizeof(PendingMove) == 5);
 
-struct UndoSnapshot {
+// The four blocks as the save record and the undo snapshot hold them.
+struct StoredBlocks {
     CoreBlock core;
     PlayerRecord players[4];
     BoardSlot board[16];
     PendingMove pendingMove;
 };
 
-struct GameState {
-    CoreBlock core;
-    PlayerRecord players[4];
-    BoardSlot board[16];
-    PendingMove pendingMove;
-    // The pair-move choice: not stored, not in the snapshot.
+// The game plays on its stored blocks; the rest of the record is never stored.
+struct GameState : StoredBlocks {
+    // The pair-move choice: not in the snapshot.
     uint8_t ownOnSquare;
     uint8_t partnerOnSquare;
     uint8_t moveKind;
     uint8_t moveKindChoices[5];
-    UndoSnapshot undo;
+    StoredBlocks undo;
     int16_t boardSize;
 };
 
