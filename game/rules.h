@@ -2,11 +2,15 @@
 #pragma once
 #include <cstdint>
 
+#include "resources/ids.h"
+
 constexpr int16_t ScoreNotEvaluated = 30000;
 constexpr int16_t RefuseNeedsSix = 30001;
 constexpr int16_t RefuseBlocked = 30002;
 constexpr int16_t RefusePastHome = 30003;
-constexpr int16_t RefusalToMessage = 28780;  // refusal code - this = its message id
+// Refusal code - this = its message id.
+constexpr int16_t RefusalToMessage = RefuseNeedsSix - MsgNeedsSix;
+static_assert(RefuseBlocked - RefusalToMessage == MsgBlocked && RefusePastHome - RefusalToMessage == MsgPastHome);
 
 // Filter bits of a TargetQuery.
 enum : uint32_t {

@@ -5,6 +5,7 @@
 #include "persist/savefile.h"
 #include "platform/chrome/chrome.h"
 #include "render/panel.h"
+#include "resources/ids.h"
 
 void takeUndoSnapshot() { game.undo = static_cast<const StoredBlocks&>(game); }
 
@@ -13,7 +14,7 @@ bool undoSnapshotTaken() { return game.undo.players[0].kind != 0; }
 
 void undoMove() {
     static_cast<StoredBlocks&>(game) = game.undo;
-    setMessage(1220, true);
+    setMessage(MsgUndoComplete, true);
     enableMenuButton(CmdUndo, false);
     saveState();
 }
