@@ -4,6 +4,7 @@
 #include <bit>
 
 GameState game;
+char messageText[MessageCapacity]{};
 
 uint16_t sideMask(uint8_t colour) {
     uint16_t mask = static_cast<uint16_t>(0xF << (4 * colour));
@@ -37,3 +38,11 @@ uint8_t firstUnplayedDie() {
 }
 
 void clearPendingMove() { game.pendingMove = PendingMove{None, None, None, None, None}; }
+
+void resetGameRecord() {
+    messageText[0] = '\0';
+    game.core = CoreBlock{};
+    game.core.flags = DefaultFlags;
+    clearPendingMove();
+    game.moveKind = None;
+}

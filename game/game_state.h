@@ -95,6 +95,10 @@ struct GameState : StoredBlocks {
 
 extern GameState game;
 
+// The message shown below the board: kept beside the record, never stored.
+constexpr int MessageCapacity = 128;  // 127 characters and the terminator
+extern char messageText[MessageCapacity];
+
 // ---- The flags word ---------------------------------------------------------------------------
 
 inline bool flag(uint32_t bit) { return (game.core.flags & bit) != 0; }
@@ -125,6 +129,8 @@ uint8_t dieValue(uint8_t d);
 bool dieUsed(uint8_t d);
 uint8_t firstUnplayedDie();
 void clearPendingMove();  // all five bytes to 255
+// The record as the program starts: default options, no turn under way, no message.
+void resetGameRecord();
 
 // The board slot and the progress of one token, for readability at call sites.
 inline BoardSlot& slotOf(uint8_t colour, uint8_t token) { return game.board[game.players[colour].slot[token]]; }

@@ -10,8 +10,6 @@
 #include "resources/ids.h"
 #include "resources/strings.h"
 
-char messageText[MessageCapacity]{};
-
 namespace {
 
 constexpr int32_t PanelSplitX = 80;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "game/game_state.h"
 #include "persist/savefile.h"
 #include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
