@@ -15,12 +15,11 @@
 #include "render/board.h"
 #include "render/layout.h"
 #include "render/panel.h"
+#include "render/dice_row.h"
 #include "render/tokens.h"
 #include "turn/dice.h"
 #include "turn/messages.h"
 #include "turn/selection.h"
-
-bool rollTapActive = false;
 
 namespace {
 
@@ -92,7 +91,9 @@ void handleTap(int32_t x, int32_t y) {
         clearDiceArea();
     }
     if (turnState() == Rolling) {
-        rollDie();
+        const RollOutcome outcome = rollDie();
+        if (outcome == RollOutcome::RollAgain) prepareRoll();
+        if (outcome == RollOutcome::TurnLost) endTurn();
         rollTapActive = true;
     }
     if (turnState() == Playing) playTurnMoves();

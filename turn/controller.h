@@ -2,9 +2,6 @@
 #pragma once
 #include <cstdint>
 
-// Set from a roll until the last state test of the same tap: keeps misses and refusals quiet.
-extern bool rollTapActive;
-
 void handleTap(int32_t x, int32_t y);
 void playTurnMoves();
 void endTurn();

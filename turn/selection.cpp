@@ -7,9 +7,11 @@
 #include "game/game_state.h"
 #include "game/track.h"
 #include "render/panel.h"
+#include "render/dice_row.h"
 #include "render/tokens.h"
-#include "turn/controller.h"
 #include "turn/messages.h"
+
+bool rollTapActive = false;
 
 namespace {
 
