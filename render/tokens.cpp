@@ -31,6 +31,19 @@ void forEachMovableToken(F f) {
     }
 }
 
+void squareBrush(uint8_t square) {
+    HBRUSH brush = nullptr;
+    if (square >= 1 && square <= 43 && (square - 1) % 11 == 0)
+        brush = brushes[(square - 1) / 11][ShadeLight];
+    else if (isSafeSquare(square))
+        brush = GetStockObject(GRAY_BRUSH);
+    else if (square >= 45 && square <= 60)
+        brush = brushes[(square - 45) / 4][ShadeLight];
+    else
+        brush = GetStockObject(WHITE_BRUSH);
+    useObject(brush);
+}
+
 }  // namespace
 
 void drawTokenDisc(uint8_t colour, int32_t x, int32_t y) {
@@ -67,19 +80,6 @@ void drawStack(uint8_t slot) {
 void drawAllStacks() {
     for (uint8_t slot = 0; slot < 16; ++slot)
         if (game.board[slot].square != None) drawStack(slot);
-}
-
-void squareBrush(uint8_t square) {
-    HBRUSH brush = nullptr;
-    if (square >= 1 && square <= 43 && (square - 1) % 11 == 0)
-        brush = brushes[(square - 1) / 11][ShadeLight];
-    else if (isSafeSquare(square))
-        brush = GetStockObject(GRAY_BRUSH);
-    else if (square >= 45 && square <= 60)
-        brush = brushes[(square - 45) / 4][ShadeLight];
-    else
-        brush = GetStockObject(WHITE_BRUSH);
-    useObject(brush);
 }
 
 void eraseToken(uint8_t square, uint8_t colour, uint8_t token) {

@@ -3,8 +3,4 @@
 #include <cstdint>
 
 void handleTap(int32_t x, int32_t y);
-void playTurnMoves();
-void endTurn();
-void finishGame();
-void prepareRoll();
 void postTap(int32_t x, int32_t y);

@@ -3,10 +3,10 @@
 
 #include "game/game_state.h"
 #include "game/undo.h"
-#include "platform/window/clock.h"
 #include "platform/system/sound.h"
-#include "render/panel.h"
+#include "platform/window/clock.h"
 #include "render/dice_row.h"
+#include "render/panel.h"
 #include "turn/messages.h"
 
 namespace {
