@@ -2,11 +2,11 @@
 // to whoever owns it.
 #include "platform/chrome/chrome.h"
 
+#include "platform/canvas/screen.h"
+#include "platform/chrome/look.h"
 #include "platform/chrome/parts.h"
 #include "platform/window/messages.h"
-#include "platform/canvas/screen.h"
 #include "platform/window/widget.h"
-#include "platform/chrome/look.h"
 
 namespace {
 
@@ -31,16 +31,12 @@ int32_t clientPoint(Point p) {
 
 Rect clientAreaRect() { return {0, clientTop(), screenWidthPixels(), clientTop() + clientHeight()}; }
 
-void drawShellChrome() {
+void finishUpdate() {
     if (screenPixels() == nullptr) return;
     look::ScreenSurface surface;
     drawTitleBar(surface.dc());
     drawMenuBar(surface.dc());
     for (const Widget* widget : openWidgets()) widget->draw(surface.dc());
-}
-
-void keepWidgetsOnTop() {
-    if (topWidget() != nullptr) drawShellChrome();
 }
 
 void screenPenDown(int32_t x, int32_t y) {

@@ -3,11 +3,9 @@
 #pragma once
 #include <cstdint>
 
-// Redraws the title bar and the menu bar (and any open pop-up, question or dialog).
-void drawShellChrome();
-// Client drawing never covers an open pop-up, question or dialog: called whenever the main window's
-// drawing reaches the screen (end of a paint or a tap's drawing, every pause of an animation).
-void keepWidgetsOnTop();
+// The one step before a frame reaches the screen or a screenshot: the title bar, the menu bar and
+// any open pop-up, question or dialog are drawn over the game's frame, so its drawing never covers them.
+void finishUpdate();
 
 // Stylus press and release at screen coordinates, from the SDL mouse or the headless `screen` line.
 // An open widget or the bars take them; inside the main window's client area they become

@@ -5,13 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/chrome/chrome.h"
-#include "platform/chrome/parts.h"
-#include "platform/chrome/dialog_controls.h"
-#include "platform/window/messages.h"
 #include "platform/canvas/screen.h"
-#include "platform/window/widget.h"
+#include "platform/chrome/dialog_controls.h"
 #include "platform/chrome/look.h"
+#include "platform/chrome/parts.h"
+#include "platform/window/messages.h"
+#include "platform/window/widget.h"
 
 struct DialogWindow final : public Widget {
     DialogWindow(const DialogTemplate& dialogTemplate, DialogProc procedure) : tpl(dialogTemplate), proc(procedure) {
@@ -66,7 +65,6 @@ struct DialogWindow final : public Widget {
             click(*target);
         }
         pressedDone = false;
-        if (!ended) drawShellChrome();
     }
 
 private:
@@ -117,7 +115,6 @@ intptr_t DialogBoxIndirectParam(const DialogTemplate* dialogTemplate, DialogProc
     DialogWindow dialog(*dialogTemplate, proc);
     openWidget(dialog);
     proc(&dialog, WM_INITDIALOG, 0, param);
-    drawShellChrome();
     if (!runModalLoop([&] { return dialog.ended; })) {
         proc(&dialog, WM_COMMAND, IDCANCEL, 0);
         if (!dialog.ended) EndDialog(&dialog, IDCANCEL);

@@ -3,12 +3,12 @@
 #include <array>
 
 #include "platform/backend.h"
+#include "platform/canvas/screen.h"
 #include "platform/chrome/chrome.h"
+#include "platform/chrome/look.h"
 #include "platform/chrome/parts.h"
 #include "platform/window/messages.h"
-#include "platform/canvas/screen.h"
 #include "platform/window/widget.h"
-#include "platform/chrome/look.h"
 #include "resources/menu.h"
 #include "resources/strings.h"
 
@@ -64,7 +64,6 @@ public:
     void open(int button) {
         button_ = button;
         openWidget(*this);
-        drawShellChrome();
     }
     bool isOpen() const { return button_ != NoButton; }
     const MenuItem* items() const { return menuPopups[menuBarButtons[button_].popup]; }
@@ -169,7 +168,6 @@ void enableMenuButton(uint32_t command, bool on) {
     const int index = buttonIndex(command);
     if (index == NoButton) return;
     enabled[index] = on;
-    drawShellChrome();
 }
 
 bool menuButtonEnabled(uint32_t command) {

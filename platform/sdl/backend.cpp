@@ -8,13 +8,13 @@
 #include <string>
 
 #include "platform/backend.h"
-#include "platform/chrome/chrome.h"
-#include "platform/window/messages.h"
 #include "platform/canvas/screen.h"
+#include "platform/chrome/chrome.h"
 #include "platform/sdl/audio.h"
 #include "platform/sdl/desktop.h"
 #include "platform/sdl/viewport.h"
 #include "platform/system/program.h"
+#include "platform/window/messages.h"
 
 namespace {
 
@@ -42,6 +42,7 @@ public:
     uint32_t closeEvent() const { return closeEvent_; }
 
     void present() {
+        finishUpdate();
         SDL_UpdateTexture(texture_.get(), nullptr, screenPixels(), screenWidthPixels() * 4);
         SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
         SDL_RenderClear(renderer_.get());

@@ -6,10 +6,10 @@
 
 #include "game/game_state.h"
 #include "persist/savefile.h"
+#include "platform/canvas/screen.h"
 #include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
 #include "platform/window/messages.h"
-#include "platform/canvas/screen.h"
 #include "render/panel.h"
 #include "turn/dice.h"
 
@@ -97,6 +97,7 @@ std::optional<std::string> runScriptLine(const ScriptLine& line) {
                 return std::nullopt;
             },
             [](const ScreenshotLine& shot) -> Result {
+                finishUpdate();
                 if (writeScreenPng(shot.path.c_str())) return std::nullopt;
                 return "cannot write the screenshot";
             },
