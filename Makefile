@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build build-asan test-asan bench fuzz soak clean
+.PHONY: run test deps build build-asan test-asan bench report fuzz soak clean
 
 run: build
 	./$(BUILD)/rendaro
@@ -47,8 +47,14 @@ soak: build
 	RENDARO_MONKEY_EVENTS=$(SOAK_EVENTS) RENDARO_CRASH_KILLS=$(SOAK_KILLS) \
 	  ./$(BUILD)/tests/rendaro-tests --gtest_filter='Monkey*:CrashConsistency*'
 
+# The micro-benchmarks, then whole computer-only games in one simulator process.
 bench: build
 	./$(BUILD)/tools/rendaro-bench
+	./$(BUILD)/tools/rendaro-sim --games 3000 --seed 1 | grep 'per second'
+
+# docs/strength.md and its charts: the computer's strength and the dice's fairness, measured.
+report: build
+	scripts/strength-report.sh $(BUILD)/tools/rendaro-sim
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz fuzz-out

@@ -21,6 +21,8 @@
 #include "turn/messages.h"
 #include "turn/selection.h"
 
+uint32_t movesPlayed = 0;
+
 namespace {
 
 constexpr int32_t RollAreaInset = 34;  // the Roll area starts this far left of the board's right edge
@@ -66,6 +68,7 @@ void playPendingMove() {
     const uint8_t v = dieValue(game.pendingMove.dieIndex);
     const uint8_t mover = game.pendingMove.player;
     playMove(packMove(game.pendingMove), game.pendingMove.token2, v, true);
+    ++movesPlayed;
     if (v == 6) {
         setSixesUsed(sixesUsed() + 1u);
     } else {
@@ -84,7 +87,15 @@ void playPendingMove() {
 void handleTap(int32_t x, int32_t y) {
     drawSurface = GetDC();
     const HGDIOBJ previousFont = SelectObject(drawSurface, boardFont);
+    playTap(x, y);
+    saveState();
 
+    SelectObject(drawSurface, previousFont);
+    ReleaseDC(drawSurface);
+    drawSurface = nullptr;
+}
+
+void playTap(int32_t x, int32_t y) {
     if (turnState() == AwaitRoll && inRollArea(x, y)) setTurnState(Rolling);
     if (turnState() == Rolling && sixesRolled() == 0 && currentKind() == Human) {
         enableMenuButton(CmdUndo, false);
@@ -101,11 +112,6 @@ void handleTap(int32_t x, int32_t y) {
     if (turnState() == PickMove) handleMoveKindTap(x, y);
     rollTapActive = false;
     if (turnState() == Playing) playTurnMoves();
-    saveState();
-
-    SelectObject(drawSurface, previousFont);
-    ReleaseDC(drawSurface);
-    drawSurface = nullptr;
 }
 
 void playTurnMoves() {

@@ -2,7 +2,13 @@
 #pragma once
 #include <cstdint>
 
+// Every move the controller has played since start-up, for the simulator's tallies.
+extern uint32_t movesPlayed;
+
+// One tap with its drawing surface, then the save.
 void handleTap(int32_t x, int32_t y);
+// The tap's effect on the turn alone, on whatever surface is current (none draws nothing).
+void playTap(int32_t x, int32_t y);
 void playTurnMoves();
 void endTurn();
 void finishGame();
