@@ -123,6 +123,16 @@ void flashMovableTokens() {
     blinkMovableTokens();
 }
 
+uint8_t listMovableTokens(uint8_t colours[MaxMovableTokens], uint8_t tokens[MaxMovableTokens]) {
+    uint8_t count = 0;
+    forEachMovableToken([&](uint8_t colour, uint8_t token) {
+        colours[count] = colour;
+        tokens[count] = token;
+        ++count;
+    });
+    return count;
+}
+
 void drawDie(int32_t x, int32_t y, uint8_t value, DieLook look) {
     switch (look) {
         case DieSelected:

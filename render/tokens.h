@@ -12,6 +12,9 @@ void eraseToken(uint8_t square, uint8_t colour, uint8_t token);
 void drawStar(int32_t x, int32_t y);
 void blinkMovableTokens();
 void flashMovableTokens();
+// The tokens the flash shows, as up to MaxMovableTokens (colour, token) pairs; returns how many.
+constexpr int MaxMovableTokens = 8;
+uint8_t listMovableTokens(uint8_t colours[MaxMovableTokens], uint8_t tokens[MaxMovableTokens]);
 void drawDie(int32_t x, int32_t y, uint8_t value, DieLook look);
 void drawDiceRow();
 void drawRollButton();
