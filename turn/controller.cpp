@@ -192,17 +192,25 @@ void prepareRoll() {
     drawMessagePanel();
     if (currentKind() == Human) {
         drawRollButton();
+        // Keys wait in the queue as taps do, and are lost with them.
         Msg discarded{};
-        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST)) {
+        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST) || PeekMessageRemove(discarded, WM_KEYDOWN, WM_KEYDOWN)) {
         }
         setTurnState(AwaitRoll);
     } else if (currentKind() == Computer) {
         setTurnState(Rolling);
-        postTap(game.boardSize - RollTapInset, game.boardSize + 2);
+        int32_t x = 0, y = 0;
+        rollTapPoint(x, y);
+        postTap(x, y);
     }
 }
 
 void postTap(int32_t x, int32_t y) {
     PostMessage(WM_LBUTTONDOWN, 0, makePointParam(x, y));
     PostMessage(WM_LBUTTONUP, 0, makePointParam(x, y));
+}
+
+void rollTapPoint(int32_t& x, int32_t& y) {
+    x = game.boardSize - RollTapInset;
+    y = game.boardSize + 2;
 }

@@ -14,3 +14,5 @@ void endTurn();
 void finishGame();
 void prepareRoll();
 void postTap(int32_t x, int32_t y);
+// A point of the Roll area: where the computer's taps land, and the keyboard's roll.
+void rollTapPoint(int32_t& x, int32_t& y);
