@@ -30,7 +30,7 @@ int rendaroMain() {
     newGame(CmdOnePlayerGame);
     loadState();
     restoreSelection();
-    if (turnState() == GameOver) announceResult();
+    restoreMessage();
     Msg msg{};
     while (GetMessage(msg)) DispatchMessage(msg);
     return 0;

@@ -36,6 +36,9 @@ bool inRollArea(int32_t x, int32_t y) {
     return x >= game.boardSize - RollAreaInset && y >= game.boardSize + 1;
 }
 
+// Whose roll it is: a person is asked to tap, the computer's roll is announced.
+int rollMessageId() { return currentKind() == Computer ? MsgComputerRolling : MsgTapRoll; }
+
 bool allDicePlayed() { return lastDieUsed() && sixesRolled() <= sixesUsed(); }
 
 void showPrompt() {
@@ -162,7 +165,7 @@ void endTurn() {
     }
     game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
     drawTurnMarker(false);
-    setMessage(currentKind() == Computer ? MsgComputerRolling : MsgTapRoll, false);
+    setMessage(rollMessageId(), false);
     game.core.flags &= ~DiceBitsMask;
     clearPendingMove();
     game.moveKind = None;
@@ -198,4 +201,20 @@ void prepareRoll() {
 void postTap(int32_t x, int32_t y) {
     PostMessage(WM_LBUTTONDOWN, 0, makePointParam(x, y));
     PostMessage(WM_LBUTTONUP, 0, makePointParam(x, y));
+}
+
+void restoreMessage() {
+    switch (turnState()) {
+    case AwaitRoll:
+    case Rolling:
+        setMessage(rollMessageId(), false);
+        break;
+    case GameOver:
+        announceResult();
+        break;
+    default:
+        // A token, a die or a kind of move is to be picked; the "Choose:" panel paints over the prompt.
+        setMessage(promptMessageId(), false);
+        break;
+    }
 }

@@ -11,3 +11,5 @@ void endTurn();
 void finishGame();
 void prepareRoll();
 void postTap(int32_t x, int32_t y);
+// After a restart: the message the turn flow would show at the restored moment of the turn.
+void restoreMessage();
