@@ -37,6 +37,9 @@ bool inRollArea(int32_t x, int32_t y) {
     return x >= game.boardSize - RollAreaInset && y >= game.boardSize + 1;
 }
 
+// Whose roll it is: a person is asked to tap, the computer's roll is announced.
+int rollMessageId() { return currentKind() == Computer ? MsgComputerRolling : MsgTapRoll; }
+
 bool allDicePlayed() { return lastDieUsed() && sixesRolled() <= sixesUsed(); }
 
 void showPrompt() {
@@ -169,7 +172,7 @@ void endTurn() {
     }
     game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
     drawTurnMarker(false);
-    setMessage(currentKind() == Computer ? MsgComputerRolling : MsgTapRoll, false);
+    setMessage(rollMessageId(), false);
     game.core.flags &= ~DiceBitsMask;
     clearPendingMove();
     game.moveKind = None;
@@ -213,4 +216,20 @@ void postTap(int32_t x, int32_t y) {
 void rollTapPoint(int32_t& x, int32_t& y) {
     x = game.boardSize - RollTapInset;
     y = game.boardSize + 2;
+}
+
+void restoreMessage() {
+    switch (turnState()) {
+    case AwaitRoll:
+    case Rolling:
+        setMessage(rollMessageId(), false);
+        break;
+    case GameOver:
+        announceResult();
+        break;
+    default:
+        // A token, a die or a kind of move is to be picked; the "Choose:" panel paints over the prompt.
+        setMessage(promptMessageId(), false);
+        break;
+    }
 }

@@ -16,3 +16,5 @@ void prepareRoll();
 void postTap(int32_t x, int32_t y);
 // A point of the Roll area: where the computer's taps land, and the keyboard's roll.
 void rollTapPoint(int32_t& x, int32_t& y);
+// After a restart: the message the turn flow would show at the restored moment of the turn.
+void restoreMessage();
