@@ -112,3 +112,13 @@ void flashMovableTokens() {
     waitMs(150);
     blinkMovableTokens();
 }
+
+uint8_t listMovableTokens(uint8_t colours[MaxMovableTokens], uint8_t tokens[MaxMovableTokens]) {
+    uint8_t count = 0;
+    forEachMovableToken([&](uint8_t colour, uint8_t token) {
+        colours[count] = colour;
+        tokens[count] = token;
+        ++count;
+    });
+    return count;
+}

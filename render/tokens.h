@@ -9,3 +9,6 @@ void eraseToken(uint8_t square, uint8_t colour, uint8_t token);
 void drawStar(int32_t x, int32_t y);
 void blinkMovableTokens();
 void flashMovableTokens();
+// The tokens the flash shows, as up to MaxMovableTokens (colour, token) pairs; returns how many.
+constexpr int MaxMovableTokens = 8;
+uint8_t listMovableTokens(uint8_t colours[MaxMovableTokens], uint8_t tokens[MaxMovableTokens]);

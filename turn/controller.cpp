@@ -21,6 +21,8 @@
 #include "turn/messages.h"
 #include "turn/selection.h"
 
+uint32_t movesPlayed = 0;
+
 namespace {
 
 constexpr int32_t RollAreaInset = 34;  // the Roll area starts this far left of the board's right edge
@@ -34,6 +36,9 @@ uint8_t currentKind() { return kindOf(game.core.currentPlayer); }
 bool inRollArea(int32_t x, int32_t y) {
     return x >= game.boardSize - RollAreaInset && y >= game.boardSize + 1;
 }
+
+// Whose roll it is: a person is asked to tap, the computer's roll is announced.
+int rollMessageId() { return currentKind() == Computer ? MsgComputerRolling : MsgTapRoll; }
 
 bool allDicePlayed() { return lastDieUsed() && sixesRolled() <= sixesUsed(); }
 
@@ -66,6 +71,7 @@ void playPendingMove() {
     const uint8_t v = dieValue(game.pendingMove.dieIndex);
     const uint8_t mover = game.pendingMove.player;
     playMove(packMove(game.pendingMove), game.pendingMove.token2, v, true);
+    ++movesPlayed;
     if (v == 6) {
         setSixesUsed(sixesUsed() + 1u);
     } else {
@@ -95,13 +101,16 @@ void prepareRoll() {
     drawMessagePanel();
     if (currentKind() == Human) {
         drawRollButton();
+        // Keys wait in the queue as taps do, and are lost with them.
         Msg discarded{};
-        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST)) {
+        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST) || PeekMessageRemove(discarded, WM_KEYDOWN, WM_KEYDOWN)) {
         }
         setTurnState(AwaitRoll);
     } else if (currentKind() == Computer) {
         setTurnState(Rolling);
-        postTap(game.boardSize - RollTapInset, game.boardSize + 2);
+        int32_t x = 0, y = 0;
+        rollTapPoint(x, y);
+        postTap(x, y);
     }
 }
 
@@ -113,7 +122,7 @@ void endTurn() {
     }
     game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
     drawTurnMarker(false);
-    setMessage(currentKind() == Computer ? MsgComputerRolling : MsgTapRoll, false);
+    setMessage(rollMessageId(), false);
     game.core.flags &= ~DiceBitsMask;
     clearPendingMove();
     game.moveKind = None;
@@ -172,7 +181,15 @@ void playTurnMoves() {
 void handleTap(int32_t x, int32_t y) {
     drawSurface = GetDC();
     const HGDIOBJ previousFont = SelectObject(drawSurface, boardFont);
+    playTap(x, y);
+    saveState();
 
+    SelectObject(drawSurface, previousFont);
+    ReleaseDC(drawSurface);
+    drawSurface = nullptr;
+}
+
+void playTap(int32_t x, int32_t y) {
     if (turnState() == AwaitRoll && inRollArea(x, y)) setTurnState(Rolling);
     if (turnState() == Rolling && sixesRolled() == 0 && currentKind() == Human) {
         enableMenuButton(CmdUndo, false);
@@ -189,14 +206,30 @@ void handleTap(int32_t x, int32_t y) {
     if (turnState() == PickMove) handleMoveKindTap(x, y);
     rollTapActive = false;
     if (turnState() == Playing) playTurnMoves();
-    saveState();
-
-    SelectObject(drawSurface, previousFont);
-    ReleaseDC(drawSurface);
-    drawSurface = nullptr;
 }
 
 void postTap(int32_t x, int32_t y) {
     PostMessage(WM_LBUTTONDOWN, 0, makePointParam(x, y));
     PostMessage(WM_LBUTTONUP, 0, makePointParam(x, y));
+}
+
+void rollTapPoint(int32_t& x, int32_t& y) {
+    x = game.boardSize - RollTapInset;
+    y = game.boardSize + 2;
+}
+
+void restoreMessage() {
+    switch (turnState()) {
+    case AwaitRoll:
+    case Rolling:
+        setMessage(rollMessageId(), false);
+        break;
+    case GameOver:
+        announceResult();
+        break;
+    default:
+        // A token, a die or a kind of move is to be picked; the "Choose:" panel paints over the prompt.
+        setMessage(promptMessageId(), false);
+        break;
+    }
 }

@@ -19,6 +19,7 @@ constexpr int32_t TokenHitRadius = 9;
 constexpr int32_t DieLeft = 4, DieWidth = 20, DiePitch = 24;
 constexpr int32_t ChooseLeft = 65, ChooseWidth = 20, ChoosePitch = 30;
 constexpr int ChooseButtons = 5;
+constexpr int32_t RowTapDepth = 14;  // below the board's edge, inside the dice and the "Choose:" icons
 
 // Kinds of move: bits 0-1 own tokens, bits 2-3 partner tokens.
 enum MoveKind : uint8_t { KindOwn = 1, KindOwnPair = 3, KindPartner = 4, KindMixedPair = 5, KindPartnerPair = 12 };
@@ -200,4 +201,14 @@ void restoreSelection() {
     // by itself just above is a choice of the player's.
     game.pendingMove.player2 = None;
     game.pendingMove.token2 = None;
+}
+
+void dieTapPoint(uint8_t i, int32_t& x, int32_t& y) {
+    x = DiePitch * i + DieLeft + DieWidth / 2;
+    y = game.boardSize + RowTapDepth;
+}
+
+void choiceTapPoint(uint8_t i, int32_t& x, int32_t& y) {
+    x = ChoosePitch * i + ChooseLeft + ChooseWidth / 2;
+    y = game.boardSize + RowTapDepth;
 }

@@ -14,3 +14,6 @@ void dropForeignSelection();
 // After a restart: the saved selection is made sound, and a game saved while choosing gets its
 // "Choose:" choices back.
 void restoreSelection();
+// Where a tap picks die i of the row, and "Choose:" button i (the keyboard taps there too).
+void dieTapPoint(uint8_t i, int32_t& x, int32_t& y);
+void choiceTapPoint(uint8_t i, int32_t& x, int32_t& y);
