@@ -54,6 +54,7 @@ void drawTokenDisc(uint8_t colour, int32_t x, int32_t y) {
 }
 
 void drawStack(uint8_t slot) {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     const BoardSlot& here = game.board[slot];
     const uint8_t s = here.square;
     const bool onTrack = onTrackOrColumn(s);
@@ -93,6 +94,7 @@ void squareBrush(uint8_t square) {
 }
 
 void eraseToken(uint8_t square, uint8_t colour, uint8_t token) {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     const int32_t S = game.boardSize;
     int32_t x = 0, y = 0;
     tokenPoint(square, colour, token, x, y);
@@ -161,6 +163,7 @@ void drawDie(int32_t x, int32_t y, uint8_t value, DieLook look) {
 }
 
 void drawDiceRow() {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     const int32_t y = game.boardSize + 5;
     const uint8_t sixes = sixesRolled(), used = sixesUsed(), last = lastDie();
     if (sixes >= 1) drawDie(4, y, 6, lookOfDie(used >= 1, 0));
