@@ -1,5 +1,6 @@
 // rendaro-sim: computer-only games at full speed, their tallies as a Markdown table, a CSV and a chart.
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -51,9 +52,23 @@ int fail(const std::string& reason, int status) {
     return status;
 }
 
-double secondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+// Elapsed time by the clock and CPU time of this process and its finished jobs, in seconds.
+struct Stopwatch {
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    double cpuStart = cpuSeconds();
+
+    static double cpuSeconds() {
+        double total = 0;
+        for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+            rusage usage{};
+            getrusage(who, &usage);
+            for (const timeval& t : {usage.ru_utime, usage.ru_stime}) total += static_cast<double>(t.tv_sec) + t.tv_usec / 1e6;
+        }
+        return total;
+    }
+    double wall() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); }
+    double cpu() const { return cpuSeconds() - cpuStart; }
+};
 
 bool playRange(const SimOptions& options, GameResult* results, int64_t begin, int64_t end) {
     for (int64_t i = begin; i < end; ++i) {
@@ -89,9 +104,9 @@ int runGames(const SimOptions& options, PendingFile& csv, PendingFile& plot) {
     void* shared = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     if (shared == MAP_FAILED) return fail("no memory for the results", 1);
     auto* results = static_cast<GameResult*>(shared);
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch watch;
     const bool played = playAll(options, results, games);
-    const double seconds = secondsSince(start);
+    const double cpu = watch.cpu(), wall = watch.wall();
     if (!played) return fail("a game did not end", 1);
 
     Tally tally;
@@ -109,21 +124,21 @@ int runGames(const SimOptions& options, PendingFile& csv, PendingFile& plot) {
     if (!plot.path.empty() && !(drawChart(options, tally, plot.temporary.c_str()) && plot.commit()))
         return fail("cannot write --plot " + plot.path, 2);
     std::printf("%s\n%s%s", runHeading(options).c_str(), tallyTable(options, tally).c_str(),
-                speedRow(static_cast<double>(games) / seconds, "games").c_str());
+                speedRow(static_cast<double>(games), cpu, wall, "games").c_str());
     return 0;
 }
 
 int runRolls(const SimOptions& options, PendingFile& plot) {
     Tally tally;
     seedDice(options.seed);
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch watch;
     for (int64_t i = 0; i < options.rolls; ++i) ++tally.faces[nextDieValue() - 1];
-    const double seconds = secondsSince(start);
+    const double cpu = watch.cpu(), wall = watch.wall();
     if (!plot.path.empty() && !(drawChart(options, tally, plot.temporary.c_str()) && plot.commit()))
         return fail("cannot write --plot " + plot.path, 2);
     std::printf("rendaro-sim %s, seed %u: %lld rolls of the game's dice\n\n| measure | value |\n|---|---|\n%s%s",
                 RENDARO_VERSION, options.seed, static_cast<long long>(options.rolls),
-                diceTable(tally.faces).c_str(), speedRow(static_cast<double>(options.rolls) / seconds, "rolls").c_str());
+                diceTable(tally.faces).c_str(), speedRow(static_cast<double>(options.rolls), cpu, wall, "rolls").c_str());
     return 0;
 }
 
