@@ -15,12 +15,12 @@
 #include "render/board.h"
 #include "render/layout.h"
 #include "render/panel.h"
+#include "render/dice_row.h"
 #include "render/tokens.h"
 #include "turn/dice.h"
 #include "turn/messages.h"
 #include "turn/selection.h"
 
-bool rollTapActive = false;
 uint32_t movesPlayed = 0;
 
 namespace {
@@ -36,6 +36,9 @@ uint8_t currentKind() { return kindOf(game.core.currentPlayer); }
 bool inRollArea(int32_t x, int32_t y) {
     return x >= game.boardSize - RollAreaInset && y >= game.boardSize + 1;
 }
+
+// Whose roll it is: a person is asked to tap, the computer's roll is announced.
+int rollMessageId() { return currentKind() == Computer ? MsgComputerRolling : MsgTapRoll; }
 
 bool allDicePlayed() { return lastDieUsed() && sixesRolled() <= sixesUsed(); }
 
@@ -102,7 +105,9 @@ void playTap(int32_t x, int32_t y) {
         clearDiceArea();
     }
     if (turnState() == Rolling) {
-        rollDie();
+        const RollOutcome outcome = rollDie();
+        if (outcome == RollOutcome::RollAgain) prepareRoll();
+        if (outcome == RollOutcome::TurnLost) endTurn();
         rollTapActive = true;
     }
     if (turnState() == Playing) playTurnMoves();
@@ -167,7 +172,7 @@ void endTurn() {
     }
     game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
     drawTurnMarker(false);
-    setMessage(currentKind() == Computer ? MsgComputerRolling : MsgTapRoll, false);
+    setMessage(rollMessageId(), false);
     game.core.flags &= ~DiceBitsMask;
     clearPendingMove();
     game.moveKind = None;
@@ -190,17 +195,41 @@ void prepareRoll() {
     drawMessagePanel();
     if (currentKind() == Human) {
         drawRollButton();
+        // Keys wait in the queue as taps do, and are lost with them.
         Msg discarded{};
-        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST)) {
+        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST) || PeekMessageRemove(discarded, WM_KEYDOWN, WM_KEYDOWN)) {
         }
         setTurnState(AwaitRoll);
     } else if (currentKind() == Computer) {
         setTurnState(Rolling);
-        postTap(game.boardSize - RollTapInset, game.boardSize + 2);
+        int32_t x = 0, y = 0;
+        rollTapPoint(x, y);
+        postTap(x, y);
     }
 }
 
 void postTap(int32_t x, int32_t y) {
     PostMessage(WM_LBUTTONDOWN, 0, makePointParam(x, y));
     PostMessage(WM_LBUTTONUP, 0, makePointParam(x, y));
+}
+
+void rollTapPoint(int32_t& x, int32_t& y) {
+    x = game.boardSize - RollTapInset;
+    y = game.boardSize + 2;
+}
+
+void restoreMessage() {
+    switch (turnState()) {
+    case AwaitRoll:
+    case Rolling:
+        setMessage(rollMessageId(), false);
+        break;
+    case GameOver:
+        announceResult();
+        break;
+    default:
+        // A token, a die or a kind of move is to be picked; the "Choose:" panel paints over the prompt.
+        setMessage(promptMessageId(), false);
+        break;
+    }
 }

@@ -4,10 +4,12 @@
 #include <cstdio>
 #include <cstring>
 
+#include "game/game_state.h"
 #include "persist/savefile.h"
 #include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
 #include "platform/window/messages.h"
+#include "platform/canvas/png.h"
 #include "platform/canvas/screen.h"
 #include "render/panel.h"
 #include "turn/dice.h"
@@ -71,6 +73,10 @@ std::optional<std::string> runScriptLine(const ScriptLine& line) {
                 PostMessage(WM_COMMAND, command.id, 0);
                 return std::nullopt;
             },
+            [](const KeyLine& key) -> Result {
+                screenKey(key.key, key.modifiers);
+                return std::nullopt;
+            },
             [](const AnswerLine& answer) -> Result {
                 answerQuestion(answer.yes);
                 return std::nullopt;
@@ -96,7 +102,8 @@ std::optional<std::string> runScriptLine(const ScriptLine& line) {
                 return std::nullopt;
             },
             [](const ScreenshotLine& shot) -> Result {
-                if (writeScreenPng(shot.path.c_str())) return std::nullopt;
+                if (writePng(shot.path.c_str(), composedFrame(), screenWidthPixels(), screenHeightPixels()))
+                    return std::nullopt;
                 return "cannot write the screenshot";
             },
         },
