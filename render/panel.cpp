@@ -58,6 +58,7 @@ void setMessage(int id, bool invalidate) {
 }
 
 void drawMessagePanel() {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     clearMessageArea();
     if (!(flag(FlagShowTips) || turnState() == GameOver) || messageText[0] == '\0') return;
     const Rect box{PanelSplitX, game.boardSize + 2, screenWidth - game.boardSize / 6, screenHeight};
