@@ -31,7 +31,7 @@ int rendaroMain() {
     newGame(CmdOnePlayerGame);
     loadState();
     restoreSelection();
-    if (turnState() == GameOver) announceResult();
+    restoreMessage();
     Msg msg{};
     while (GetMessage(msg)) {
         DispatchMessage(msg);

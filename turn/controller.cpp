@@ -15,12 +15,13 @@
 #include "render/board.h"
 #include "render/layout.h"
 #include "render/panel.h"
+#include "render/dice_row.h"
 #include "render/tokens.h"
 #include "turn/dice.h"
 #include "turn/messages.h"
 #include "turn/selection.h"
 
-bool rollTapActive = false;
+uint32_t movesPlayed = 0;
 
 namespace {
 
@@ -35,6 +36,9 @@ uint8_t currentKind() { return kindOf(game.core.currentPlayer); }
 bool inRollArea(int32_t x, int32_t y) {
     return x >= game.boardSize - RollAreaInset && y >= game.boardSize + 1;
 }
+
+// Whose roll it is: a person is asked to tap, the computer's roll is announced.
+int rollMessageId() { return currentKind() == Computer ? MsgComputerRolling : MsgTapRoll; }
 
 bool allDicePlayed() { return lastDieUsed() && sixesRolled() <= sixesUsed(); }
 
@@ -67,6 +71,7 @@ void playPendingMove() {
     const uint8_t v = dieValue(game.pendingMove.dieIndex);
     const uint8_t mover = game.pendingMove.player;
     playMove(packMove(game.pendingMove), game.pendingMove.token2, v, true);
+    ++movesPlayed;
     if (v == 6) {
         setSixesUsed(sixesUsed() + 1u);
     } else {
@@ -85,14 +90,24 @@ void playPendingMove() {
 void handleTap(int32_t x, int32_t y) {
     drawSurface = GetDC();
     const HGDIOBJ previousFont = SelectObject(drawSurface, boardFont);
+    playTap(x, y);
+    saveState();
 
+    SelectObject(drawSurface, previousFont);
+    ReleaseDC(drawSurface);
+    drawSurface = nullptr;
+}
+
+void playTap(int32_t x, int32_t y) {
     if (turnState() == AwaitRoll && inRollArea(x, y)) setTurnState(Rolling);
     if (turnState() == Rolling && sixesRolled() == 0 && currentKind() == Human) {
         enableMenuButton(CmdUndo, false);
         clearDiceArea();
     }
     if (turnState() == Rolling) {
-        rollDie();
+        const RollOutcome outcome = rollDie();
+        if (outcome == RollOutcome::RollAgain) prepareRoll();
+        if (outcome == RollOutcome::TurnLost) endTurn();
         rollTapActive = true;
     }
     if (turnState() == Playing) playTurnMoves();
@@ -100,11 +115,6 @@ void handleTap(int32_t x, int32_t y) {
     if (turnState() == PickMove) handleMoveKindTap(x, y);
     rollTapActive = false;
     if (turnState() == Playing) playTurnMoves();
-    saveState();
-
-    SelectObject(drawSurface, previousFont);
-    ReleaseDC(drawSurface);
-    drawSurface = nullptr;
 }
 
 void playTurnMoves() {
@@ -162,7 +172,7 @@ void endTurn() {
     }
     game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
     drawTurnMarker(false);
-    setMessage(currentKind() == Computer ? MsgComputerRolling : MsgTapRoll, false);
+    setMessage(rollMessageId(), false);
     game.core.flags &= ~DiceBitsMask;
     clearPendingMove();
     game.moveKind = None;
@@ -206,4 +216,20 @@ void postTap(int32_t x, int32_t y) {
 void rollTapPoint(int32_t& x, int32_t& y) {
     x = game.boardSize - RollTapInset;
     y = game.boardSize + 2;
+}
+
+void restoreMessage() {
+    switch (turnState()) {
+    case AwaitRoll:
+    case Rolling:
+        setMessage(rollMessageId(), false);
+        break;
+    case GameOver:
+        announceResult();
+        break;
+    default:
+        // A token, a die or a kind of move is to be picked; the "Choose:" panel paints over the prompt.
+        setMessage(promptMessageId(), false);
+        break;
+    }
 }

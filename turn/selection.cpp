@@ -7,9 +7,11 @@
 #include "game/game_state.h"
 #include "game/track.h"
 #include "render/panel.h"
+#include "render/dice_row.h"
 #include "render/tokens.h"
-#include "turn/controller.h"
 #include "turn/messages.h"
+
+bool rollTapActive = false;
 
 namespace {
 
@@ -120,8 +122,8 @@ uint8_t listMoveKinds(uint8_t v) {
     const uint16_t partnerMask = flag(FlagPartners) ? static_cast<uint16_t>(0xF << (4 * partner(current))) : 0;
     const uint8_t slot = game.players[pending.player].slot[pending.token];
     const uint16_t onSquare = game.board[slot].tokenMask;
-    game.ownOnSquare = popcount(onSquare & ownMask);
-    game.partnerOnSquare = popcount(onSquare & partnerMask);
+    game.ownOnSquare = tokenCount(onSquare & ownMask);
+    game.partnerOnSquare = tokenCount(onSquare & partnerMask);
     if (game.ownOnSquare + game.partnerOnSquare < 2) return 0;
 
     bool ownAlone = false, partnerAlone = false;

@@ -2,6 +2,9 @@
 #pragma once
 #include <cstdint>
 
+// Set from a roll until the last state test of the same tap: keeps misses and refusals quiet.
+extern bool rollTapActive;
+
 void handleTokenTap(uint8_t colour, int32_t x, int32_t y);
 void handleMoveKindTap(int32_t x, int32_t y);
 uint8_t listMoveKinds(uint8_t v);

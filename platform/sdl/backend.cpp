@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "platform/backend.h"
@@ -14,6 +15,7 @@
 #include "platform/canvas/screen.h"
 #include "platform/sdl/audio.h"
 #include "platform/sdl/desktop.h"
+#include "platform/sdl/display_lost.h"
 #include "platform/sdl/viewport.h"
 #include "platform/system/program.h"
 #include "resources/icon.h"
@@ -22,6 +24,9 @@ namespace {
 
 // The longest a pause sleeps before looking at the window again.
 constexpr uint32_t PauseSliceMs = 10;
+// How often, and how far apart, a refused connection to the display is tried before giving up.
+constexpr int ConnectAttempts = 10;
+constexpr uint32_t ConnectRetryMs = 100;
 
 struct WindowDeleter {
     void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
@@ -66,7 +71,7 @@ public:
             if (!event.key.repeat) key(event.key.keysym);
             break;
         case SDL_WINDOWEVENT:
-            if (event.window.event == SDL_WINDOWEVENT_CLOSE) PostMessage(WM_CLOSE, 0, 0);
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) PostCloseRequest(WM_CLOSE);
             if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) place();
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
                 present();
@@ -76,7 +81,7 @@ public:
                 SDL_RestoreWindow(window_.get());
                 SDL_RaiseWindow(window_.get());
             }
-            if (event.type == closeEvent_) PostMessage(WM_CLOSEPROGRAM, 0, 0);
+            if (event.type == closeEvent_) PostCloseRequest(WM_CLOSEPROGRAM);
             break;
         }
     }
@@ -140,7 +145,9 @@ private:
     viewport::Placement placement_ = {};
 };
 
-std::unique_ptr<DesktopWindow> desktop;
+// Owned from openDesktop to closeDesktop and by nothing static: an exit from elsewhere (a library's,
+// the display's going away) must not reach SDL through a destructor.
+DesktopWindow* desktop = nullptr;
 
 bool setInEnvironment(const char* name) {
     const char* value = std::getenv(name);
@@ -148,16 +155,21 @@ bool setInEnvironment(const char* name) {
 }
 
 // Why there is nowhere to show the window, or empty when there is. Unless a driver was asked for by
-// name, SDL's drivers that draw into memory only do not count as a display.
+// name, the display the environment names is the one used, X first: SDL left to itself would fall
+// back to a driver that draws into memory only when a busy display is slow to answer.
 std::string missingDisplay() {
-    const bool driverChosen = setInEnvironment("SDL_VIDEODRIVER");
-    if (!driverChosen && !setInEnvironment("DISPLAY") && !setInEnvironment("WAYLAND_DISPLAY"))
-        return "neither DISPLAY nor WAYLAND_DISPLAY is set";
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) return SDL_GetError();
-    const std::string driver = SDL_GetCurrentVideoDriver();
-    if (!driverChosen && (driver == "offscreen" || driver == "dummy")) {
-        SDL_Quit();
-        return "cannot connect to the display";
+    if (!setInEnvironment("SDL_VIDEODRIVER")) {
+        if (setInEnvironment("DISPLAY"))
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+        else if (setInEnvironment("WAYLAND_DISPLAY"))
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland");
+        else
+            return "neither DISPLAY nor WAYLAND_DISPLAY is set";
+    }
+    // A display under load may refuse a connection for a moment.
+    for (int attempt = 1; SDL_Init(SDL_INIT_VIDEO) != 0; ++attempt) {
+        if (attempt == ConnectAttempts) return SDL_GetError();
+        SDL_Delay(ConnectRetryMs);
     }
     return {};
 }
@@ -210,12 +222,14 @@ bool openDesktop(std::string& error) {
     setIcon(window);
     // Only presses and releases matter; ignoring motion keeps an idle program asleep.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
-    desktop = std::make_unique<DesktopWindow>(window, renderer, texture, requests);
+    desktop = new DesktopWindow(window, renderer, texture, requests);
+    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") leaveWhenDisplayIsLost();
     return true;
 }
 
 void closeDesktop() {
-    desktop.reset();
+    delete desktop;
+    desktop = nullptr;
     SDL_Quit();
 }
 
@@ -242,7 +256,7 @@ void backendPause(int32_t ms) {
     const uint32_t start = SDL_GetTicks();
     for (;;) {
         const uint32_t elapsed = SDL_GetTicks() - start;
-        if (ms <= 0 || elapsed >= static_cast<uint32_t>(ms)) return;
+        if (ms <= 0 || elapsed >= static_cast<uint32_t>(ms) || closeRequested()) return;
         SDL_Event event;
         if (SDL_WaitEventTimeout(&event, static_cast<int>(std::min(static_cast<uint32_t>(ms) - elapsed, PauseSliceMs))))
             desktop->handle(event, true);

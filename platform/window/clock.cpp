@@ -5,6 +5,7 @@
 
 #include "platform/backend.h"
 #include "platform/chrome/chrome.h"
+#include "platform/window/messages.h"
 
 uint32_t GetTickCount() { return backendTicks(); }
 
@@ -20,6 +21,6 @@ uint32_t waitMs(int32_t ms) {
         backendPause(static_cast<int32_t>(left > 0 ? left : 0));
         now = backendTicks();
         left = ms - std::llabs(static_cast<int64_t>(static_cast<int32_t>(now - start)));
-    } while (left > 0);
+    } while (left > 0 && !closeRequested());
     return now;
 }

@@ -21,6 +21,7 @@ struct WindowState {
     bool captured = false;
     std::optional<Rect> invalid;  // client coordinates, never empty
     bool eraseAsked = false;
+    bool closing = false;
 };
 
 WindowState window;
@@ -61,6 +62,7 @@ void eraseBackground(HDC dc, const Rect& r) {
 bool CreateMainWindow(WindowProc proc) {
     if (window.proc != nullptr || proc == nullptr) return false;
     window.proc = proc;
+    window.closing = false;
     // A quit left over from an earlier window's loop must not end the loop of this one.
     window.quitPosted = false;
     SendMessage(WM_CREATE, 0, 0);
@@ -87,6 +89,7 @@ void PostMessage(uint32_t message, uint32_t wParam, int32_t lParam) {
 }
 
 bool GetMessage(Msg& msg) {
+    if (window.closing) std::erase_if(window.queue, [](const Msg& m) { return m.message >= WM_MOUSEFIRST && m.message <= WM_PENLAST; });
     for (;;) {
         if (!window.queue.empty()) {
             msg = window.queue.front();
@@ -140,6 +143,14 @@ void PostQuitMessage(int32_t code) {
     window.quitPosted = true;
     window.quitCode = code;
 }
+
+void PostCloseRequest(uint32_t message) {
+    if (window.proc == nullptr) return;
+    window.closing = true;
+    window.queue.push_front({message, 0, 0});
+}
+
+bool closeRequested() { return window.closing; }
 
 bool QueueIdle() { return window.queue.empty() && !window.quitPosted && !paintPending(); }
 

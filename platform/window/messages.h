@@ -75,6 +75,11 @@ int32_t DispatchMessage(const Msg& msg);
 int32_t SendMessage(uint32_t message, uint32_t wParam, int32_t lParam);
 int32_t DefWindowProc(uint32_t message, uint32_t wParam, int32_t lParam);
 void PostQuitMessage(int32_t code);
+// A close from outside (the window's close button, a termination signal) posts message, usually
+// WM_CLOSE or WM_CLOSEPROGRAM, ahead of everything queued: the tap under way finishes with its
+// pauses cut short, and the taps still queued are dropped, so the program leaves at once.
+void PostCloseRequest(uint32_t message);
+bool closeRequested();
 // True when nothing waits in the queue and nothing is left to paint: the headless driver reads its
 // next line only then.
 bool QueueIdle();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "game/game_state.h"
 #include "persist/savefile.h"
 #include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
@@ -22,17 +23,6 @@ struct Overloaded : Handlers... {
 template <typename... Handlers>
 Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
-std::string recordLine() {
-    packRecord();
-    static constexpr char Digits[] = "0123456789abcdef";
-    std::string text = "record ";
-    for (const uint8_t byte : saveBuffer) {
-        text += Digits[byte >> 4];
-        text += Digits[byte & 0xF];
-    }
-    return text;
-}
-
 std::string messageLine() {
     std::string text = "message ";
     for (const char c : std::string_view(messageText, strnlen(messageText, MessageCapacity))) {
@@ -45,6 +35,17 @@ std::string messageLine() {
 }
 
 }  // namespace
+
+std::string recordLine() {
+    packRecord();
+    static constexpr char Digits[] = "0123456789abcdef";
+    std::string text = "record ";
+    for (const uint8_t byte : saveBuffer) {
+        text += Digits[byte >> 4];
+        text += Digits[byte & 0xF];
+    }
+    return text;
+}
 
 void printLine(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
