@@ -83,8 +83,6 @@ void rollOrPlay() {
         rollTapPoint(p.x, p.y);
     } else if (turnState() == PickToken && focus.x != NoFocus) {
         p = focus;
-        focus = {NoFocus, NoFocus};
-        showFocus();
     } else {
         return;
     }
@@ -144,6 +142,10 @@ void onKey(uint32_t key, uint32_t modifiers) {
 void refreshFocusRing() {
     if (focus.x == NoFocus) return;
     TapPoint points[MaxMovableTokens];
-    if (focusIndex(points, movableTokenPoints(points)) == NoFocus) focus = {NoFocus, NoFocus};
+    if (focusIndex(points, movableTokenPoints(points)) == NoFocus) hideFocusRing();
+}
+
+void hideFocusRing() {
+    focus = {NoFocus, NoFocus};
     showFocus();
 }

@@ -76,6 +76,7 @@ int32_t mainWindowProc(uint32_t message, uint32_t wParam, int32_t lParam) {
         onKey(wParam, static_cast<uint32_t>(lParam));
         return 0;
     case WM_LBUTTONDOWN:
+        hideFocusRing();
         SetCapture();
         buttonDown = 1;
         return 0;
