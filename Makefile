@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps configure build build-asan test-asan bench fuzz soak package clean
+.PHONY: run test deps configure build build-asan test-asan bench report fuzz soak package clean
 
 # The game alone, and what it needs: tests and benchmarks wait for `make test` and `make bench`.
 run: configure
@@ -51,8 +51,14 @@ soak: build
 	RENDARO_MONKEY_EVENTS=$(SOAK_EVENTS) RENDARO_CRASH_KILLS=$(SOAK_KILLS) \
 	  ./$(BUILD)/tests/rendaro-tests --gtest_filter='Monkey*:CrashConsistency*'
 
+# The micro-benchmarks, then whole computer-only games in one simulator process.
 bench: build
 	./$(BUILD)/tools/rendaro-bench
+	./$(BUILD)/tools/rendaro-sim --games 3000 --seed 1 | grep 'per second'
+
+# docs/strength.md and its charts: the computer's strength and the dice's fairness, measured.
+report: build
+	scripts/strength-report.sh $(BUILD)/tools/rendaro-sim
 
 # The Debian package, built in release from what it ships only, then unpacked and tried.
 PACKAGE_BUILD ?= build-package

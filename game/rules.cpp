@@ -92,7 +92,7 @@ void scanSquares(uint8_t p, uint8_t t, TargetQuery* queries, int count) {
         const int first = std::countr_zero(others);
         const uint8_t c1 = static_cast<uint8_t>(first / 4), t1 = static_cast<uint8_t>(first % 4);
         const bool opponent = flag(FlagPartners) ? (c1 % 2) != (p % 2) : c1 != p;
-        open &= accepts[popcount(others) > 1 ? Pair : Single] & accepts[opponent ? Opponent : OwnSide];
+        open &= accepts[tokenCount(others) > 1 ? Pair : Single] & accepts[opponent ? Opponent : OwnSide];
 
         for (; open != 0; open &= open - 1) {
             TargetQuery& q = queries[std::countr_zero(open)];

@@ -6,6 +6,7 @@
 #include "platform/window/messages.h"
 #include "render/layout.h"
 #include "render/panel.h"
+#include "render/dice_row.h"
 #include "render/tokens.h"
 
 namespace {

@@ -5,7 +5,6 @@
 
 #include "ai/choice.h"
 #include "game/game_state.h"
-#include "render/panel.h"
 
 int16_t screenWidth{};
 int16_t screenHeight{};
@@ -36,11 +35,7 @@ void initScreenLayout() {
     screenWidth = static_cast<int16_t>(GetSystemMetrics(SM_CXSCREEN));
     screenHeight = static_cast<int16_t>(GetSystemMetrics(SM_CYSCREEN));
     game.boardSize = screenWidth < screenHeight ? screenWidth : screenHeight;
-    messageText[0] = '\0';
-    game.core = CoreBlock{};
-    game.core.flags = DefaultFlags;
-    clearPendingMove();
-    game.moveKind = None;
+    resetGameRecord();
     resetMoveScores();
 }
 

@@ -7,13 +7,11 @@
 #include "platform/window/messages.h"
 #include "render/layout.h"
 #include "render/tokens.h"
+#include "resources/ids.h"
 #include "resources/strings.h"
-
-char messageText[MessageCapacity]{};
 
 namespace {
 
-constexpr int ChooseLabel = 1210;
 constexpr int32_t PanelSplitX = 80;
 
 // Every string is loaded here first, so a missing one never disturbs what is shown.
@@ -70,7 +68,7 @@ void drawChoosePanel() {
     const int32_t S = game.boardSize;
     clearDiceArea();
     clearMessageArea();
-    if (loadIntoScratch(ChooseLabel)) drawTextAt(scratch, 4, S + 8);
+    if (loadIntoScratch(MsgChoose)) drawTextAt(scratch, 4, S + 8);
     for (int32_t k = 0; k < 5; ++k) {
         const uint8_t code = game.moveKindChoices[k];
         if (code == None) break;

@@ -2,9 +2,6 @@
 #pragma once
 #include <cstdint>
 
-constexpr int MessageCapacity = 128;  // 127 characters and the terminator
-extern char messageText[MessageCapacity];
-
 void setMessage(int id, bool invalidate);
 void drawMessagePanel();
 void clearDiceArea();

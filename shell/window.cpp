@@ -13,6 +13,7 @@
 #include "render/layout.h"
 #include "render/panel.h"
 #include "shell/dialogs.h"
+#include "shell/keys.h"
 #include "turn/controller.h"
 #include "turn/selection.h"
 
@@ -32,7 +33,10 @@ int rendaroMain() {
     restoreSelection();
     restoreMessage();
     Msg msg{};
-    while (GetMessage(msg)) DispatchMessage(msg);
+    while (GetMessage(msg)) {
+        DispatchMessage(msg);
+        refreshFocusRing();
+    }
     return 0;
 }
 
@@ -55,6 +59,9 @@ int32_t mainWindowProc(uint32_t message, uint32_t wParam, int32_t lParam) {
         return 0;
     case WM_COMMAND:
         onCommand(wParam & 0xFFFF);
+        return 0;
+    case WM_KEYDOWN:
+        onKey(wParam, static_cast<uint32_t>(lParam));
         return 0;
     case WM_LBUTTONDOWN:
         SetCapture();

@@ -2,11 +2,7 @@
 #pragma once
 #include <cstdint>
 
-// Menu commands.
-enum : uint32_t {
-    CmdNewMenu = 4010, CmdViewMenu = 4020, CmdAbout = 4021, CmdOptions = 4022, CmdHelp = 4030,
-};
-constexpr int MsgAbandonGame = 1602;
+#include "resources/ids.h"
 
 // The entry procedure: single-instance check, start-up, the message loop. Returns 0 in every case.
 int rendaroMain();

@@ -7,6 +7,7 @@
 #include "platform/window/clock.h"
 #include "render/board.h"
 #include "render/layout.h"
+#include "render/dice_row.h"
 #include "render/tokens.h"
 #include "tests/game_positions.h"
 #include "tests/render_fixture.h"

@@ -15,12 +15,13 @@
 #include "render/board.h"
 #include "render/layout.h"
 #include "render/panel.h"
+#include "render/dice_row.h"
 #include "render/tokens.h"
 #include "turn/dice.h"
 #include "turn/messages.h"
 #include "turn/selection.h"
 
-bool rollTapActive = false;
+uint32_t movesPlayed = 0;
 
 namespace {
 
@@ -70,6 +71,7 @@ void playPendingMove() {
     const uint8_t v = dieValue(game.pendingMove.dieIndex);
     const uint8_t mover = game.pendingMove.player;
     playMove(packMove(game.pendingMove), game.pendingMove.token2, v, true);
+    ++movesPlayed;
     if (v == 6) {
         setSixesUsed(sixesUsed() + 1u);
     } else {
@@ -88,14 +90,24 @@ void playPendingMove() {
 void handleTap(int32_t x, int32_t y) {
     drawSurface = GetDC();
     const HGDIOBJ previousFont = SelectObject(drawSurface, boardFont);
+    playTap(x, y);
+    saveState();
 
+    SelectObject(drawSurface, previousFont);
+    ReleaseDC(drawSurface);
+    drawSurface = nullptr;
+}
+
+void playTap(int32_t x, int32_t y) {
     if (turnState() == AwaitRoll && inRollArea(x, y)) setTurnState(Rolling);
     if (turnState() == Rolling && sixesRolled() == 0 && currentKind() == Human) {
         enableMenuButton(CmdUndo, false);
         clearDiceArea();
     }
     if (turnState() == Rolling) {
-        rollDie();
+        const RollOutcome outcome = rollDie();
+        if (outcome == RollOutcome::RollAgain) prepareRoll();
+        if (outcome == RollOutcome::TurnLost) endTurn();
         rollTapActive = true;
     }
     if (turnState() == Playing) playTurnMoves();
@@ -103,11 +115,6 @@ void handleTap(int32_t x, int32_t y) {
     if (turnState() == PickMove) handleMoveKindTap(x, y);
     rollTapActive = false;
     if (turnState() == Playing) playTurnMoves();
-    saveState();
-
-    SelectObject(drawSurface, previousFont);
-    ReleaseDC(drawSurface);
-    drawSurface = nullptr;
 }
 
 void playTurnMoves() {
@@ -188,19 +195,27 @@ void prepareRoll() {
     drawMessagePanel();
     if (currentKind() == Human) {
         drawRollButton();
+        // Keys wait in the queue as taps do, and are lost with them.
         Msg discarded{};
-        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST)) {
+        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST) || PeekMessageRemove(discarded, WM_KEYDOWN, WM_KEYDOWN)) {
         }
         setTurnState(AwaitRoll);
     } else if (currentKind() == Computer) {
         setTurnState(Rolling);
-        postTap(game.boardSize - RollTapInset, game.boardSize + 2);
+        int32_t x = 0, y = 0;
+        rollTapPoint(x, y);
+        postTap(x, y);
     }
 }
 
 void postTap(int32_t x, int32_t y) {
     PostMessage(WM_LBUTTONDOWN, 0, makePointParam(x, y));
     PostMessage(WM_LBUTTONUP, 0, makePointParam(x, y));
+}
+
+void rollTapPoint(int32_t& x, int32_t& y) {
+    x = game.boardSize - RollTapInset;
+    y = game.boardSize + 2;
 }
 
 void restoreMessage() {

@@ -7,9 +7,11 @@
 #include "game/game_state.h"
 #include "game/track.h"
 #include "render/panel.h"
+#include "render/dice_row.h"
 #include "render/tokens.h"
-#include "turn/controller.h"
 #include "turn/messages.h"
+
+bool rollTapActive = false;
 
 namespace {
 
@@ -17,6 +19,7 @@ constexpr int32_t TokenHitRadius = 9;
 constexpr int32_t DieLeft = 4, DieWidth = 20, DiePitch = 24;
 constexpr int32_t ChooseLeft = 65, ChooseWidth = 20, ChoosePitch = 30;
 constexpr int ChooseButtons = 5;
+constexpr int32_t RowTapDepth = 14;  // below the board's edge, inside the dice and the "Choose:" icons
 
 // Kinds of move: bits 0-1 own tokens, bits 2-3 partner tokens.
 enum MoveKind : uint8_t { KindOwn = 1, KindOwnPair = 3, KindPartner = 4, KindMixedPair = 5, KindPartnerPair = 12 };
@@ -119,8 +122,8 @@ uint8_t listMoveKinds(uint8_t v) {
     const uint16_t partnerMask = flag(FlagPartners) ? static_cast<uint16_t>(0xF << (4 * partner(current))) : 0;
     const uint8_t slot = game.players[pending.player].slot[pending.token];
     const uint16_t onSquare = game.board[slot].tokenMask;
-    game.ownOnSquare = popcount(onSquare & ownMask);
-    game.partnerOnSquare = popcount(onSquare & partnerMask);
+    game.ownOnSquare = tokenCount(onSquare & ownMask);
+    game.partnerOnSquare = tokenCount(onSquare & partnerMask);
     if (game.ownOnSquare + game.partnerOnSquare < 2) return 0;
 
     bool ownAlone = false, partnerAlone = false;
@@ -200,4 +203,14 @@ void restoreSelection() {
     // by itself just above is a choice of the player's.
     game.pendingMove.player2 = None;
     game.pendingMove.token2 = None;
+}
+
+void dieTapPoint(uint8_t i, int32_t& x, int32_t& y) {
+    x = DiePitch * i + DieLeft + DieWidth / 2;
+    y = game.boardSize + RowTapDepth;
+}
+
+void choiceTapPoint(uint8_t i, int32_t& x, int32_t& y) {
+    x = ChoosePitch * i + ChooseLeft + ChooseWidth / 2;
+    y = game.boardSize + RowTapDepth;
 }

@@ -2,6 +2,10 @@
 // to whoever owns it.
 #include "platform/chrome/chrome.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 #include "platform/chrome/parts.h"
 #include "platform/window/messages.h"
 #include "platform/canvas/screen.h"
@@ -25,6 +29,29 @@ PenOwner ownerAt(Point p) {
 // Pen messages carry 16-bit coordinates: computed wide, so no screen point can overflow on the way.
 int32_t clientPoint(Point p) {
     return makePointParam(p.x, static_cast<int32_t>(static_cast<int64_t>(p.y) - clientTop()));
+}
+
+// The ring is dotted, two pixels of each colour in turn, so it shows on every background.
+constexpr int RingDash = 2;
+constexpr int RingThickness = 2;
+constexpr Colour RingColours[2] = {look::Black, look::White};
+
+std::optional<Rect> focusRing;  // screen coordinates, inside the client area
+std::vector<uint32_t> composed;
+
+void drawRing(uint32_t* pixels, const Rect& r) {
+    const int w = screenWidthPixels();
+    auto put = [&](int x, int y, int along) { pixels[y * w + x] = RingColours[along / RingDash % 2]; };
+    for (int t = 0; t < RingThickness; ++t) {
+        for (int x = r.left; x < r.right; ++x) {
+            put(x, r.top + t, x);
+            put(x, r.bottom - 1 - t, x);
+        }
+        for (int y = r.top; y < r.bottom; ++y) {
+            put(r.left + t, y, y);
+            put(r.right - 1 - t, y, y);
+        }
+    }
 }
 
 }  // namespace
@@ -72,4 +99,28 @@ void screenPenUp(int32_t x, int32_t y) {
     case PenOwner::TitleBar:
     case PenOwner::Nobody: break;
     }
+}
+
+void screenKey(uint32_t key, uint32_t modifiers) {
+    if (topWidget() != nullptr)
+        topWidget()->key(key, modifiers);
+    else
+        PostMessage(WM_KEYDOWN, key, static_cast<int32_t>(modifiers));
+}
+
+void setFocusRing(const Rect* client) {
+    focusRing.reset();
+    if (client == nullptr) return;
+    const Rect area = clientAreaRect();
+    const Rect r{std::max(client->left, 0), std::max(client->top + area.top, area.top),
+                 std::min(client->right, area.right), std::min(client->bottom + area.top, area.bottom)};
+    if (r.right - r.left > 2 * RingThickness && r.bottom - r.top > 2 * RingThickness) focusRing = r;
+}
+
+const uint32_t* composedFrame() {
+    // An open widget stands over the main window, and so over its ring.
+    if (!focusRing || topWidget() != nullptr || screenPixels() == nullptr) return screenPixels();
+    composed.assign(screenPixels(), screenPixels() + screenWidthPixels() * screenHeightPixels());
+    drawRing(composed.data(), *focusRing);
+    return composed.data();
 }

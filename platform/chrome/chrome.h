@@ -3,6 +3,8 @@
 #pragma once
 #include <cstdint>
 
+#include "platform/canvas/draw.h"
+
 // Redraws the title bar and the menu bar (and any open pop-up, question or dialog).
 void drawShellChrome();
 // Client drawing never covers an open pop-up, question or dialog: called whenever the main window's
@@ -14,11 +16,22 @@ void keepWidgetsOnTop();
 // WM_LBUTTONDOWN / WM_LBUTTONUP with client coordinates (a captured stylus gets the release anywhere).
 void screenPenDown(int32_t x, int32_t y);
 void screenPenUp(int32_t x, int32_t y);
+// A key pressed, from the SDL keyboard or the headless `key` line: the open widget takes it, or else
+// it is posted to the main window as WM_KEYDOWN (queued like a tap while the game is busy).
+void screenKey(uint32_t key, uint32_t modifiers);
+
+// The keyboard's focus ring over the main window (client coordinates; null hides it). It is an
+// overlay, never drawn into the framebuffer: the back-ends show and save the composed frame.
+void setFocusRing(const Rect* client);
+// The framebuffer with the focus ring over it, when there is one.
+const uint32_t* composedFrame();
 
 // The menu bar's button switch (TB_ENABLEBUTTON): command id and on/off. A request that changes
 // nothing is still a request (the headless trace prints each one).
 void enableMenuButton(uint32_t command, bool on);
 bool menuButtonEnabled(uint32_t command);
+// A button of the menu bar pressed from the keyboard: a pop-up opens with its first item marked.
+void pressMenuButton(uint32_t command);
 
 // The modal Yes/No question with the text of string id, caption "Rendaro"; true for Yes. Runs its
 // own message loop until answered.

@@ -25,3 +25,5 @@ Rect listEntryRect(const DialogControl& control, int entry);
 
 void drawControl(HDC screen, const DialogControl& control);
 void drawOpenList(HDC screen, const DialogControl& control);
+// The keyboard's mark around the focused control.
+void drawFocus(HDC screen, const DialogControl& control);

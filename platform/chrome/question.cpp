@@ -72,6 +72,11 @@ public:
         for (bool yes : {true, false})
             if (look::contains(button(yes), p)) answer = yes;
     }
+    void key(uint32_t key, uint32_t modifiers) override {
+        if (modifiers != 0) return;
+        if (key == 'Y' || key == KeyEnter) answer = true;
+        if (key == 'N' || key == KeyEscape) answer = false;
+    }
 
 private:
     // Inside the frame's margins, right of the icon.

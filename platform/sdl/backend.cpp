@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/backend.h"
 #include "platform/chrome/chrome.h"
@@ -17,6 +18,7 @@
 #include "platform/sdl/display_lost.h"
 #include "platform/sdl/viewport.h"
 #include "platform/system/program.h"
+#include "resources/icon.h"
 
 namespace {
 
@@ -47,7 +49,7 @@ public:
     uint32_t closeEvent() const { return closeEvent_; }
 
     void present() {
-        SDL_UpdateTexture(texture_.get(), nullptr, screenPixels(), screenWidthPixels() * 4);
+        SDL_UpdateTexture(texture_.get(), nullptr, composedFrame(), screenWidthPixels() * 4);
         SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
         SDL_RenderClear(renderer_.get());
         const SDL_Rect target = {placement_.x, placement_.y, placement_.width, placement_.height};
@@ -64,6 +66,9 @@ public:
         case SDL_MOUSEBUTTONUP:
             if (event.button.button == SDL_BUTTON_LEFT)
                 pen(event.type == SDL_MOUSEBUTTONDOWN, viewport::toScreen(placement_, event.button.x, event.button.y), pausing);
+            break;
+        case SDL_KEYDOWN:
+            if (!event.key.repeat) key(event.key.keysym);
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) PostCloseRequest(WM_CLOSE);
@@ -100,6 +105,36 @@ private:
         const bool inside = at.x >= 0 && at.x < screenWidthPixels() && y >= 0 && y < clientHeight();
         if (down && !inside) return;
         PostMessage(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, makePointParam(at.x, y));
+    }
+
+    // Keys the shell knows become its key codes; any other key, or a held modifier it does not use
+    // (the Windows key, AltGr), stays here.
+    static void key(const SDL_Keysym& keysym) {
+        const uint16_t mod = keysym.mod;
+        if ((mod & (KMOD_GUI | KMOD_MODE)) != 0) return;
+        uint32_t modifiers = 0;
+        for (const auto& [held, bit] : {std::pair{KMOD_SHIFT, KeyShift}, {KMOD_CTRL, KeyCtrl}, {KMOD_ALT, KeyAlt}})
+            if ((mod & held) != 0) modifiers |= bit;
+        if (const uint32_t code = keyCode(keysym.sym)) screenKey(code, modifiers);
+    }
+
+    static uint32_t keyCode(SDL_Keycode sym) {
+        if (sym >= SDLK_a && sym <= SDLK_z) return static_cast<uint32_t>('A' + (sym - SDLK_a));
+        if (sym >= SDLK_0 && sym <= SDLK_9) return static_cast<uint32_t>(sym);
+        if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9) return static_cast<uint32_t>('1' + (sym - SDLK_KP_1));
+        if (sym >= SDLK_F1 && sym <= SDLK_F12) return KeyF1 + static_cast<uint32_t>(sym - SDLK_F1);
+        switch (sym) {
+        case SDLK_TAB: return KeyTab;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return KeyEnter;
+        case SDLK_ESCAPE: return KeyEscape;
+        case SDLK_SPACE: return KeySpace;
+        case SDLK_LEFT: return KeyLeft;
+        case SDLK_UP: return KeyUp;
+        case SDLK_RIGHT: return KeyRight;
+        case SDLK_DOWN: return KeyDown;
+        default: return 0;
+        }
     }
 
     std::unique_ptr<SDL_Window, WindowDeleter> window_;
@@ -139,6 +174,17 @@ std::string missingDisplay() {
     return {};
 }
 
+// The compiled-in icon's 32 x 32 picture; its pixels are 0x00RRGGBB words.
+void setIcon(SDL_Window* window) {
+    const ImageResource* icon = findIcon(ProgramIcon, ProgramIconSide);
+    if (icon == nullptr) return;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(icon->pixels), icon->width, icon->height,
+                                                              32, icon->width * 4, SDL_PIXELFORMAT_RGB888);
+    if (surface == nullptr) return;
+    SDL_SetWindowIcon(window, surface);
+    SDL_FreeSurface(surface);
+}
+
 void pushRequest(uint32_t type) {
     SDL_Event event = {};
     event.type = type;
@@ -173,6 +219,7 @@ bool openDesktop(std::string& error) {
         return false;
     }
     SDL_SetWindowMinimumSize(window, width, height);
+    setIcon(window);
     // Only presses and releases matter; ignoring motion keeps an idle program asleep.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
     desktop = new DesktopWindow(window, renderer, texture, requests);
