@@ -154,6 +154,7 @@ while read -r name kind flags move text; do
     restored_message "$name" "$text"
 done <<'ROWS'
 computer-rolls 02 f1060800 ffffffffff Computer rolling die
+six-rolled     01 f0760800 ffffffffff Six!\nRoll again
 one-die-left   01 f30e0800 00ffffffff Tap a token to play
 two-dice-left  01 f34e0800 00ffffffff Tap a token to play\nor select a die
 ROWS

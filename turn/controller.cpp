@@ -222,7 +222,11 @@ void restoreMessage() {
     switch (turnState()) {
     case AwaitRoll:
     case Rolling:
-        setMessage(rollMessageId(), false);
+        // After a six the same colour rolls again, as the six's own message says.
+        if (sixesRolled() > 0)
+            setMessage(currentKind() == Computer ? MsgSixComputer : MsgSixHuman, false);
+        else
+            setMessage(rollMessageId(), false);
         break;
     case GameOver:
         announceResult();

@@ -105,6 +105,7 @@ computer_alone() {
     for ((i = 8; i < 2 * RecordSize; i += 2)); do sum=$(( sum + 16#${record:i:2} )); done
     printf '%02x%02x%02x%02x%s' $(( sum & 255 )) $(( sum >> 8 & 255 )) $(( sum >> 16 & 255 )) 0 "${record:8}" |
         xxd -r -p >"$saved"
+    seeded=$(saved_hex)
     rm -f "$work/config/Calverin/Rendaro"
     start_program
     click 120 120
@@ -118,10 +119,11 @@ saved_whole() {
     [[ $(saved_hex) == "$(cat "$work/left.record")" ]] || fail "$1 left a record the game refuses"
 }
 
-# A close during the computer's animations finishes the tap under way at once and leaves.
+# A close during the computer's animations finishes the tap under way at once, saves it, and leaves.
 computer_alone
 stop_program
 close_ms=$ended_ms
+[[ $(saved_hex) != "$seeded" ]] || fail "the tap under way when closing was not saved"
 saved_whole "closing during the computer's turn"
 # The display going away, during the computer's animations and then while idle: gone within a second.
 for moment in busy idle; do
