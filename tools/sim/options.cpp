@@ -36,6 +36,17 @@ bool setPath(std::string_view name, std::string_view value, std::string& into, s
     return true;
 }
 
+// One of two words: `into` becomes whether it is the second.
+bool setChoice(std::string_view name, std::string_view value, std::string_view first, std::string_view second,
+               bool& into, std::string& error) {
+    if (value != first && value != second) {
+        error = std::string(name) + " needs " + std::string(first) + " or " + std::string(second);
+        return false;
+    }
+    into = value == second;
+    return true;
+}
+
 // Applies one option (--swap, the flag, with no value); false with `error` set when the value is bad.
 bool applyValue(std::string_view name, std::string_view value, SimOptions& options, std::string& error) {
     if (name == "--games") return setCount(name, value, MaxGames, options.games, error);
@@ -54,22 +65,8 @@ bool applyValue(std::string_view name, std::string_view value, SimOptions& optio
         options.seedGiven = true;
         return true;
     }
-    if (name == "--mode") {
-        if (value != "partners" && value != "short") {
-            error = "--mode needs partners or short";
-            return false;
-        }
-        options.shortGames = value == "short";
-        return true;
-    }
-    if (name == "--quick-start") {
-        if (value != "on" && value != "off") {
-            error = "--quick-start needs on or off";
-            return false;
-        }
-        options.quickStart = value == "on";
-        return true;
-    }
+    if (name == "--mode") return setChoice(name, value, "partners", "short", options.shortGames, error);
+    if (name == "--quick-start") return setChoice(name, value, "off", "on", options.quickStart, error);
     if (name == "--sides") {
         const size_t comma = value.find(',');
         const auto first = parseDifficulty(value.substr(0, comma));
