@@ -2,7 +2,7 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRENDARO_WERROR=ON
 
 .PHONY: run test deps configure build build-asan test-asan bench report fuzz soak package clean
 
@@ -25,7 +25,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRENDARO_SANITIZE=ON >/dev/null
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRENDARO_SANITIZE=ON -DRENDARO_WERROR=ON >/dev/null
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 test-asan: build-asan

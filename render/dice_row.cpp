@@ -55,6 +55,7 @@ void drawDie(int32_t x, int32_t y, uint8_t value, DieLook look) {
 }  // namespace
 
 void drawDiceRow() {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     const int32_t y = game.boardSize + 5;
     const uint8_t sixes = sixesRolled(), used = sixesUsed(), last = lastDie();
     if (sixes >= 1) drawDie(4, y, 6, lookOfDie(used >= 1, 0));

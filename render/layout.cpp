@@ -26,6 +26,17 @@ constexpr Colour GreyPenColour = RGB(136, 136, 136);
 constexpr int FirstImageResource = 102;
 constexpr int BoardFontHeight = 12;
 
+void loadImages() {
+    for (int i = 0; i < 9; ++i) images[i] = LoadBitmap(FirstImageResource + i);
+}
+
+void freeImages() {
+    for (HBITMAP& image : images) {
+        if (image) DeleteObject(image);
+        image = nullptr;
+    }
+}
+
 }  // namespace
 
 const Colour lightColours[4] = {shadeColours[ShadeLight][0], shadeColours[ShadeLight][1], shadeColours[ShadeLight][2],
@@ -52,17 +63,6 @@ bool createDrawingResources() {
     loadImages();
     boardFont = CreateFontCellHeight(BoardFontHeight);
     return brushes[0][ShadeLight] != nullptr && greyPen() != nullptr;
-}
-
-void loadImages() {
-    for (int i = 0; i < 9; ++i) images[i] = LoadBitmap(FirstImageResource + i);
-}
-
-void freeImages() {
-    for (HBITMAP& image : images) {
-        if (image) DeleteObject(image);
-        image = nullptr;
-    }
 }
 
 void destroyDrawingResources() {

@@ -35,6 +35,20 @@ void clearWhite(const Rect& area) {
     Rectangle(drawSurface, area.left, area.top, area.right, area.bottom);
 }
 
+void invalidateMessagePanel() {
+    const Rect area = belowBoard(PanelSplitX, screenWidth - 1);
+    InvalidateRect(&area, false);
+}
+
+void drawTokenIcons(uint8_t code, int32_t x, int32_t y) {
+    int32_t n = 0;
+    for (uint8_t bit = 0; bit < 4; ++bit) {
+        if (!(code & (1u << bit))) continue;
+        drawTokenDisc(static_cast<uint8_t>((game.core.currentPlayer + (bit >= 2 ? 2 : 0)) % 4), x + 5 * n, y);
+        ++n;
+    }
+}
+
 }  // namespace
 
 void setMessage(int id, bool invalidate) {
@@ -44,6 +58,7 @@ void setMessage(int id, bool invalidate) {
 }
 
 void drawMessagePanel() {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     clearMessageArea();
     if (!(flag(FlagShowTips) || turnState() == GameOver) || messageText[0] == '\0') return;
     const Rect box{PanelSplitX, game.boardSize + 2, screenWidth - game.boardSize / 6, screenHeight};
@@ -53,11 +68,6 @@ void drawMessagePanel() {
 void clearDiceArea() { clearWhite(belowBoard(1, PanelSplitX)); }
 
 void clearMessageArea() { clearWhite(belowBoard(PanelSplitX, screenWidth - 1)); }
-
-void invalidateMessagePanel() {
-    const Rect area = belowBoard(PanelSplitX, screenWidth - 1);
-    InvalidateRect(&area, false);
-}
 
 void invalidateAll(bool erase) {
     const Rect whole{0, 0, screenWidth, screenHeight};
@@ -73,14 +83,5 @@ void drawChoosePanel() {
         const uint8_t code = game.moveKindChoices[k];
         if (code == None) break;
         drawTokenIcons(code, 75 + 30 * k, S + 14);
-    }
-}
-
-void drawTokenIcons(uint8_t code, int32_t x, int32_t y) {
-    int32_t n = 0;
-    for (uint8_t bit = 0; bit < 4; ++bit) {
-        if (!(code & (1u << bit))) continue;
-        drawTokenDisc(static_cast<uint8_t>((game.core.currentPlayer + (bit >= 2 ? 2 : 0)) % 4), x + 5 * n, y);
-        ++n;
     }
 }

@@ -31,6 +31,19 @@ void forEachMovableToken(F f) {
     }
 }
 
+void squareBrush(uint8_t square) {
+    HBRUSH brush = nullptr;
+    if (square >= 1 && square <= 43 && (square - 1) % 11 == 0)
+        brush = brushes[(square - 1) / 11][ShadeLight];
+    else if (isSafeSquare(square))
+        brush = GetStockObject(GRAY_BRUSH);
+    else if (square >= 45 && square <= 60)
+        brush = brushes[(square - 45) / 4][ShadeLight];
+    else
+        brush = GetStockObject(WHITE_BRUSH);
+    useObject(brush);
+}
+
 }  // namespace
 
 void drawTokenDisc(uint8_t colour, int32_t x, int32_t y) {
@@ -44,6 +57,7 @@ void drawTokenDisc(uint8_t colour, int32_t x, int32_t y) {
 }
 
 void drawStack(uint8_t slot) {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     const BoardSlot& here = game.board[slot];
     const uint8_t s = here.square;
     const bool onTrack = onTrackOrColumn(s);
@@ -69,20 +83,8 @@ void drawAllStacks() {
         if (game.board[slot].square != None) drawStack(slot);
 }
 
-void squareBrush(uint8_t square) {
-    HBRUSH brush = nullptr;
-    if (square >= 1 && square <= 43 && (square - 1) % 11 == 0)
-        brush = brushes[(square - 1) / 11][ShadeLight];
-    else if (isSafeSquare(square))
-        brush = GetStockObject(GRAY_BRUSH);
-    else if (square >= 45 && square <= 60)
-        brush = brushes[(square - 45) / 4][ShadeLight];
-    else
-        brush = GetStockObject(WHITE_BRUSH);
-    useObject(brush);
-}
-
 void eraseToken(uint8_t square, uint8_t colour, uint8_t token) {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     const int32_t S = game.boardSize;
     int32_t x = 0, y = 0;
     tokenPoint(square, colour, token, x, y);

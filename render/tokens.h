@@ -5,7 +5,6 @@
 void drawTokenDisc(uint8_t colour, int32_t x, int32_t y);
 void drawStack(uint8_t slot);
 void drawAllStacks();
-void squareBrush(uint8_t square);
 void eraseToken(uint8_t square, uint8_t colour, uint8_t token);
 void drawStar(int32_t x, int32_t y);
 void blinkMovableTokens();

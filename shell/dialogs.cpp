@@ -48,8 +48,6 @@ void storeOptions(HDLG dialog) {
     setFlag(FlagNormal, (SendMessage(GetDlgItem(dialog, IdDifficulty), CB_GETCURSEL, 0, 0) & 1) != 0);
 }
 
-}  // namespace
-
 int32_t baseDialogProc(HDLG dialog, uint32_t message, uint32_t wParam) {
     if (message == WM_INITDIALOG) {
         const SHINITDLGINFO info{SHIDIM_FLAGS, dialog, SHIDIF_DONEBUTTON | SHIDIF_SIZEDLGFULLSCREEN | SHIDIF_SIPDOWN};
@@ -86,6 +84,8 @@ int32_t aboutDialogProc(HDLG dialog, uint32_t message, uint32_t wParam, intptr_t
     if (message == WM_INITDIALOG) saveState();
     return handled;
 }
+
+}  // namespace
 
 void runAboutDialog() { DialogBoxIndirectParam(findDialogTemplate(AboutDialogTemplate), aboutDialogProc, 0); }
 

@@ -9,7 +9,7 @@
 #include "platform/chrome/chrome.h"
 #include "platform/window/messages.h"
 #include "render/tokens.h"
-#include "shell/window.h"
+#include "resources/ids.h"
 #include "turn/controller.h"
 #include "turn/selection.h"
 
@@ -83,8 +83,6 @@ void rollOrPlay() {
         rollTapPoint(p.x, p.y);
     } else if (turnState() == PickToken && focus.x != NoFocus) {
         p = focus;
-        focus = {NoFocus, NoFocus};
-        showFocus();
     } else {
         return;
     }
@@ -103,7 +101,7 @@ void pickNumbered(uint8_t n) {
     tapAt(p.x, p.y);
 }
 
-void newGameLikeThis() { onCommand(flag(FlagOnePlayer) ? CmdOnePlayerGame : CmdTwoPlayerGame); }
+void newGameLikeThis() { SendMessage(WM_COMMAND, flag(FlagOnePlayer) ? CmdOnePlayerGame : CmdTwoPlayerGame, 0); }
 
 struct Shortcut {
     uint32_t key;
@@ -121,9 +119,9 @@ constexpr Shortcut shortcuts[] = {
     {KeyLeft, 0, [] { moveFocus(-1); }},
     {KeyUp, 0, [] { moveFocus(-1); }},
     {'N', KeyCtrl, newGameLikeThis},
-    {'Z', KeyCtrl, [] { onCommand(CmdUndo); }},
+    {'Z', KeyCtrl, [] { SendMessage(WM_COMMAND, CmdUndo, 0); }},
     {'Q', KeyCtrl, [] { PostMessage(WM_CLOSE, 0, 0); }},
-    {KeyF1, 0, [] { onCommand(CmdHelp); }},
+    {KeyF1, 0, [] { SendMessage(WM_COMMAND, CmdHelp, 0); }},
     {KeyF2, 0, [] { pressMenuButton(CmdNewMenu); }},
     {'N', KeyAlt, [] { pressMenuButton(CmdNewMenu); }},
     {KeyF3, 0, [] { pressMenuButton(CmdViewMenu); }},
@@ -144,6 +142,10 @@ void onKey(uint32_t key, uint32_t modifiers) {
 void refreshFocusRing() {
     if (focus.x == NoFocus) return;
     TapPoint points[MaxMovableTokens];
-    if (focusIndex(points, movableTokenPoints(points)) == NoFocus) focus = {NoFocus, NoFocus};
+    if (focusIndex(points, movableTokenPoints(points)) == NoFocus) hideFocusRing();
+}
+
+void hideFocusRing() {
+    focus = {NoFocus, NoFocus};
     showFocus();
 }

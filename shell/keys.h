@@ -6,3 +6,5 @@
 void onKey(uint32_t key, uint32_t modifiers);
 // After each message: the focus ring leaves a token that can no longer be picked.
 void refreshFocusRing();
+// A stylus press: the ring goes until the keyboard brings it back.
+void hideFocusRing();

@@ -9,13 +9,13 @@
 #include "game/undo.h"
 #include "persist/savefile.h"
 #include "platform/chrome/chrome.h"
+#include "platform/system/sound.h"
 #include "platform/window/clock.h"
 #include "platform/window/messages.h"
-#include "platform/system/sound.h"
 #include "render/board.h"
+#include "render/dice_row.h"
 #include "render/layout.h"
 #include "render/panel.h"
-#include "render/dice_row.h"
 #include "render/tokens.h"
 #include "turn/dice.h"
 #include "turn/messages.h"
@@ -85,36 +85,48 @@ void playPendingMove() {
     drawDiceRow();
 }
 
-}  // namespace
-
-void handleTap(int32_t x, int32_t y) {
-    drawSurface = GetDC();
-    const HGDIOBJ previousFont = SelectObject(drawSurface, boardFont);
-    playTap(x, y);
-    saveState();
-
-    SelectObject(drawSurface, previousFont);
-    ReleaseDC(drawSurface);
-    drawSurface = nullptr;
+void finishGame() {
+    const bool won = announceResult();
+    if (flag(FlagPlaySounds)) PlaySound("WVO");
+    enableMenuButton(CmdUndo, false);
+    ++game.core.gamesPlayed;
+    if (flag(FlagOnePlayer)) ++(won ? game.core.gamesWon : game.core.gamesLost);
+    setTurnState(GameOver);
+    clearPendingMove();
+    drawMessagePanel();
+    drawWinnerMarker();
 }
 
-void playTap(int32_t x, int32_t y) {
-    if (turnState() == AwaitRoll && inRollArea(x, y)) setTurnState(Rolling);
-    if (turnState() == Rolling && sixesRolled() == 0 && currentKind() == Human) {
-        enableMenuButton(CmdUndo, false);
-        clearDiceArea();
+void prepareRoll() {
+    drawMessagePanel();
+    if (currentKind() == Human) {
+        drawRollButton();
+        // Keys wait in the queue as taps do, and are lost with them.
+        Msg discarded{};
+        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST) || PeekMessageRemove(discarded, WM_KEYDOWN, WM_KEYDOWN)) {
+        }
+        setTurnState(AwaitRoll);
+    } else if (currentKind() == Computer) {
+        setTurnState(Rolling);
+        int32_t x = 0, y = 0;
+        rollTapPoint(x, y);
+        postTap(x, y);
     }
-    if (turnState() == Rolling) {
-        const RollOutcome outcome = rollDie();
-        if (outcome == RollOutcome::RollAgain) prepareRoll();
-        if (outcome == RollOutcome::TurnLost) endTurn();
-        rollTapActive = true;
+}
+
+void endTurn() {
+    drawTurnMarker(true);
+    if (sideProgress(game.core.currentPlayer) == HomeProgressPerColour * (1 + partnersBit())) {
+        finishGame();
+        return;
     }
-    if (turnState() == Playing) playTurnMoves();
-    if (turnState() == PickToken) handleTokenTap(game.core.currentPlayer, x, y);
-    if (turnState() == PickMove) handleMoveKindTap(x, y);
-    rollTapActive = false;
-    if (turnState() == Playing) playTurnMoves();
+    game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
+    drawTurnMarker(false);
+    setMessage(rollMessageId(), false);
+    game.core.flags &= ~DiceBitsMask;
+    clearPendingMove();
+    game.moveKind = None;
+    prepareRoll();
 }
 
 void playTurnMoves() {
@@ -164,48 +176,36 @@ void playTurnMoves() {
     if (lastDieUsed() && sixesUsed() == sixesRolled()) endTurn();
 }
 
-void endTurn() {
-    drawTurnMarker(true);
-    if (sideProgress(game.core.currentPlayer) == HomeProgressPerColour * (1 + partnersBit())) {
-        finishGame();
-        return;
-    }
-    game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
-    drawTurnMarker(false);
-    setMessage(rollMessageId(), false);
-    game.core.flags &= ~DiceBitsMask;
-    clearPendingMove();
-    game.moveKind = None;
-    prepareRoll();
+}  // namespace
+
+void handleTap(int32_t x, int32_t y) {
+    drawSurface = GetDC();
+    const HGDIOBJ previousFont = SelectObject(drawSurface, boardFont);
+    playTap(x, y);
+    saveState();
+
+    SelectObject(drawSurface, previousFont);
+    ReleaseDC(drawSurface);
+    drawSurface = nullptr;
 }
 
-void finishGame() {
-    const bool won = announceResult();
-    if (flag(FlagPlaySounds)) PlaySound("WVO");
-    enableMenuButton(CmdUndo, false);
-    ++game.core.gamesPlayed;
-    if (flag(FlagOnePlayer)) ++(won ? game.core.gamesWon : game.core.gamesLost);
-    setTurnState(GameOver);
-    clearPendingMove();
-    drawMessagePanel();
-    drawWinnerMarker();
-}
-
-void prepareRoll() {
-    drawMessagePanel();
-    if (currentKind() == Human) {
-        drawRollButton();
-        // Keys wait in the queue as taps do, and are lost with them.
-        Msg discarded{};
-        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST) || PeekMessageRemove(discarded, WM_KEYDOWN, WM_KEYDOWN)) {
-        }
-        setTurnState(AwaitRoll);
-    } else if (currentKind() == Computer) {
-        setTurnState(Rolling);
-        int32_t x = 0, y = 0;
-        rollTapPoint(x, y);
-        postTap(x, y);
+void playTap(int32_t x, int32_t y) {
+    if (turnState() == AwaitRoll && inRollArea(x, y)) setTurnState(Rolling);
+    if (turnState() == Rolling && sixesRolled() == 0 && currentKind() == Human) {
+        enableMenuButton(CmdUndo, false);
+        clearDiceArea();
     }
+    if (turnState() == Rolling) {
+        const RollOutcome outcome = rollDie();
+        if (outcome == RollOutcome::RollAgain) prepareRoll();
+        if (outcome == RollOutcome::TurnLost) endTurn();
+        rollTapActive = true;
+    }
+    if (turnState() == Playing) playTurnMoves();
+    if (turnState() == PickToken) handleTokenTap(game.core.currentPlayer, x, y);
+    if (turnState() == PickMove) handleMoveKindTap(x, y);
+    rollTapActive = false;
+    if (turnState() == Playing) playTurnMoves();
 }
 
 void postTap(int32_t x, int32_t y) {

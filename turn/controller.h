@@ -9,10 +9,6 @@ extern uint32_t movesPlayed;
 void handleTap(int32_t x, int32_t y);
 // The tap's effect on the turn alone, on whatever surface is current (none draws nothing).
 void playTap(int32_t x, int32_t y);
-void playTurnMoves();
-void endTurn();
-void finishGame();
-void prepareRoll();
 void postTap(int32_t x, int32_t y);
 // A point of the Roll area: where the computer's taps land, and the keyboard's roll.
 void rollTapPoint(int32_t& x, int32_t& y);

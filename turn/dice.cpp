@@ -3,10 +3,10 @@
 
 #include "game/game_state.h"
 #include "game/undo.h"
-#include "platform/window/clock.h"
 #include "platform/system/sound.h"
-#include "render/panel.h"
+#include "platform/window/clock.h"
 #include "render/dice_row.h"
+#include "render/panel.h"
 #include "turn/messages.h"
 
 namespace {
@@ -14,8 +14,6 @@ namespace {
 // xorshift32: small, fast and good enough for a board game; the state is never zero.
 uint32_t generatorState = 0x9E3779B9u;
 
-// Room for every roll of a long game, so a whole recorded game can be replayed.
-constexpr int FixedRollCapacity = 4096;
 uint8_t fixedRolls[FixedRollCapacity];
 int fixedHead = 0;
 int fixedCount = 0;

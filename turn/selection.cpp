@@ -6,8 +6,8 @@
 #include "ai/evaluate.h"
 #include "game/game_state.h"
 #include "game/track.h"
-#include "render/panel.h"
 #include "render/dice_row.h"
+#include "render/panel.h"
 #include "render/tokens.h"
 #include "turn/messages.h"
 
@@ -192,12 +192,10 @@ void dropForeignSelection() {
 void restoreSelection() {
     dropForeignSelection();
     if (turnState() == PickMove) {
-        game.moveKind = None;
         // Fewer than two kinds leave nothing to choose: the token is picked again.
-        if (game.pendingMove.token == None || listMoveKinds(dieValue(game.pendingMove.dieIndex)) < 2) {
-            game.moveKind = None;
-            setTurnState(PickToken);
-        }
+        const bool choosing = game.pendingMove.token != None && listMoveKinds(dieValue(game.pendingMove.dieIndex)) >= 2;
+        game.moveKind = None;
+        if (!choosing) setTurnState(PickToken);
     }
     // A pair is only ever named on its way to being played, so neither a saved one nor a kind chosen
     // by itself just above is a choice of the player's.

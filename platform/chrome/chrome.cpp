@@ -6,11 +6,11 @@
 #include <optional>
 #include <vector>
 
+#include "platform/canvas/screen.h"
+#include "platform/chrome/look.h"
 #include "platform/chrome/parts.h"
 #include "platform/window/messages.h"
-#include "platform/canvas/screen.h"
 #include "platform/window/widget.h"
-#include "platform/chrome/look.h"
 
 namespace {
 
@@ -58,16 +58,19 @@ void drawRing(uint32_t* pixels, const Rect& r) {
 
 Rect clientAreaRect() { return {0, clientTop(), screenWidthPixels(), clientTop() + clientHeight()}; }
 
-void drawShellChrome() {
-    if (screenPixels() == nullptr) return;
-    look::ScreenSurface surface;
-    drawTitleBar(surface.dc());
-    drawMenuBar(surface.dc());
-    for (const Widget* widget : openWidgets()) widget->draw(surface.dc());
-}
-
-void keepWidgetsOnTop() {
-    if (topWidget() != nullptr) drawShellChrome();
+const uint32_t* finishUpdate() {
+    if (screenPixels() == nullptr) return nullptr;
+    {
+        look::ScreenSurface surface;
+        drawTitleBar(surface.dc());
+        drawMenuBar(surface.dc());
+        for (const Widget* widget : openWidgets()) widget->draw(surface.dc());
+    }
+    // An open widget stands over the main window, and so over its ring.
+    if (!focusRing || topWidget() != nullptr) return screenPixels();
+    composed.assign(screenPixels(), screenPixels() + screenWidthPixels() * screenHeightPixels());
+    drawRing(composed.data(), *focusRing);
+    return composed.data();
 }
 
 void screenPenDown(int32_t x, int32_t y) {
@@ -115,12 +118,4 @@ void setFocusRing(const Rect* client) {
     const Rect r{std::max(client->left, 0), std::max(client->top + area.top, area.top),
                  std::min(client->right, area.right), std::min(client->bottom + area.top, area.bottom)};
     if (r.right - r.left > 2 * RingThickness && r.bottom - r.top > 2 * RingThickness) focusRing = r;
-}
-
-const uint32_t* composedFrame() {
-    // An open widget stands over the main window, and so over its ring.
-    if (!focusRing || topWidget() != nullptr || screenPixels() == nullptr) return screenPixels();
-    composed.assign(screenPixels(), screenPixels() + screenWidthPixels() * screenHeightPixels());
-    drawRing(composed.data(), *focusRing);
-    return composed.data();
 }

@@ -5,11 +5,10 @@
 
 #include "platform/canvas/draw.h"
 
-// Redraws the title bar and the menu bar (and any open pop-up, question or dialog).
-void drawShellChrome();
-// Client drawing never covers an open pop-up, question or dialog: called whenever the main window's
-// drawing reaches the screen (end of a paint or a tap's drawing, every pause of an animation).
-void keepWidgetsOnTop();
+// The one step before a frame reaches the screen or a screenshot: the title bar, the menu bar and any
+// open pop-up, question or dialog are drawn over the game's frame, so its drawing never covers them.
+// Returns that frame with the keyboard's focus ring laid over it, when there is one.
+const uint32_t* finishUpdate();
 
 // Stylus press and release at screen coordinates, from the SDL mouse or the headless `screen` line.
 // An open widget or the bars take them; inside the main window's client area they become
@@ -21,10 +20,8 @@ void screenPenUp(int32_t x, int32_t y);
 void screenKey(uint32_t key, uint32_t modifiers);
 
 // The keyboard's focus ring over the main window (client coordinates; null hides it). It is an
-// overlay, never drawn into the framebuffer: the back-ends show and save the composed frame.
+// overlay, never drawn into the framebuffer: finishUpdate lays it over the frame it returns.
 void setFocusRing(const Rect* client);
-// The framebuffer with the focus ring over it, when there is one.
-const uint32_t* composedFrame();
 
 // The menu bar's button switch (TB_ENABLEBUTTON): command id and on/off. A request that changes
 // nothing is still a request (the headless trace prints each one).

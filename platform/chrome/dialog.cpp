@@ -5,13 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/chrome/chrome.h"
-#include "platform/chrome/parts.h"
-#include "platform/chrome/dialog_controls.h"
-#include "platform/window/messages.h"
 #include "platform/canvas/screen.h"
-#include "platform/window/widget.h"
+#include "platform/chrome/dialog_controls.h"
 #include "platform/chrome/look.h"
+#include "platform/chrome/parts.h"
+#include "platform/window/messages.h"
+#include "platform/window/widget.h"
 
 struct DialogWindow final : public Widget {
     DialogWindow(const DialogTemplate& dialogTemplate, DialogProc procedure) : tpl(dialogTemplate), proc(procedure) {
@@ -67,7 +66,6 @@ struct DialogWindow final : public Widget {
             click(*target);
         }
         pressedTitle = 0;
-        if (!ended) drawShellChrome();
     }
 
     // Enter is OK and Escape backs out (an open list they only close); Tab moves the focus over the
@@ -89,7 +87,6 @@ struct DialogWindow final : public Widget {
         } else if (key == KeySpace && focused != nullptr && focused->item->kind == ControlKind::CheckBox) {
             click(*focused);
         }
-        if (!ended) drawShellChrome();
     }
 
 private:
@@ -174,7 +171,6 @@ intptr_t DialogBoxIndirectParam(const DialogTemplate* dialogTemplate, DialogProc
     DialogWindow dialog(*dialogTemplate, proc);
     openWidget(dialog);
     proc(&dialog, WM_INITDIALOG, 0, param);
-    drawShellChrome();
     if (!runModalLoop([&] { return dialog.ended; })) {
         proc(&dialog, WM_COMMAND, IDCANCEL, 0);
         if (!dialog.ended) EndDialog(&dialog, IDCANCEL);

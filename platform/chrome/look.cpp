@@ -5,9 +5,9 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/canvas/screen_dc.h"
 #include "platform/canvas/font.h"
 #include "platform/canvas/screen.h"
+#include "platform/canvas/screen_dc.h"
 #include "platform/window/messages.h"
 
 namespace look {

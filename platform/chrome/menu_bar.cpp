@@ -3,12 +3,12 @@
 #include <array>
 
 #include "platform/backend.h"
+#include "platform/canvas/screen.h"
 #include "platform/chrome/chrome.h"
+#include "platform/chrome/look.h"
 #include "platform/chrome/parts.h"
 #include "platform/window/messages.h"
-#include "platform/canvas/screen.h"
 #include "platform/window/widget.h"
-#include "platform/chrome/look.h"
 #include "resources/menu.h"
 #include "resources/strings.h"
 
@@ -66,7 +66,6 @@ public:
         button_ = button;
         marked_ = marked ? 0 : NoItem;
         openWidget(*this);
-        drawShellChrome();
     }
     bool isOpen() const { return button_ != NoButton; }
     int button() const { return button_; }
@@ -104,7 +103,6 @@ public:
         if (step != 0) {
             const int from = marked_ != NoItem ? marked_ : (step > 0 ? MenuPopupItemCount - 1 : 0);
             marked_ = (from + step + MenuPopupItemCount) % MenuPopupItemCount;
-            drawShellChrome();
         } else if (modifiers != 0) {
             return;
         } else if (key == KeyEnter && marked_ != NoItem) {
@@ -203,7 +201,6 @@ void enableMenuButton(uint32_t command, bool on) {
     const int index = buttonIndex(command);
     if (index == NoButton) return;
     enabled[index] = on;
-    drawShellChrome();
 }
 
 bool menuButtonEnabled(uint32_t command) {

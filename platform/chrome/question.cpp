@@ -6,10 +6,10 @@
 
 #include "platform/backend.h"
 #include "platform/chrome/chrome.h"
+#include "platform/chrome/look.h"
 #include "platform/chrome/parts.h"
 #include "platform/window/messages.h"
 #include "platform/window/widget.h"
-#include "platform/chrome/look.h"
 #include "resources/strings.h"
 
 namespace {
@@ -115,7 +115,6 @@ bool askYesNo(int stringId) {
     if (Rect pending{}; GetUpdateRect(pending)) SendMessage(WM_PAINT, 0, 0);
     openQuestion = &box;
     openWidget(box);
-    drawShellChrome();
     // Ending input, or closing the program, while the question is open answers No.
     if (!runModalLoop([&] { return box.answer.has_value(); })) box.answer = false;
     closeWidget(box);

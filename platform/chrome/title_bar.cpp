@@ -1,8 +1,8 @@
 // The title bar: the window title or the open dialog's caption, and that dialog's "ok" button.
-#include "platform/chrome/parts.h"
 #include "platform/canvas/screen.h"
-#include "platform/window/widget.h"
 #include "platform/chrome/look.h"
+#include "platform/chrome/parts.h"
+#include "platform/window/widget.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 #include <utility>
 
 #include "platform/backend.h"
-#include "platform/chrome/chrome.h"
-#include "platform/window/messages.h"
 #include "platform/canvas/screen.h"
+#include "platform/chrome/chrome.h"
 #include "platform/sdl/audio.h"
 #include "platform/sdl/desktop.h"
 #include "platform/sdl/display_lost.h"
 #include "platform/sdl/viewport.h"
 #include "platform/system/program.h"
+#include "platform/window/messages.h"
 #include "resources/icon.h"
 
 namespace {
@@ -51,7 +51,7 @@ public:
     void present() {
         // The window is about to go: a frame would only cost the display a round trip.
         if (closeRequested()) return;
-        SDL_UpdateTexture(texture_.get(), nullptr, composedFrame(), screenWidthPixels() * 4);
+        SDL_UpdateTexture(texture_.get(), nullptr, finishUpdate(), screenWidthPixels() * 4);
         SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
         SDL_RenderClear(renderer_.get());
         const SDL_Rect target = {placement_.x, placement_.y, placement_.width, placement_.height};

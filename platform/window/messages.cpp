@@ -6,9 +6,8 @@
 #include <optional>
 
 #include "platform/backend.h"
-#include "platform/canvas/screen_dc.h"
-#include "platform/chrome/chrome.h"
 #include "platform/canvas/screen.h"
+#include "platform/canvas/screen_dc.h"
 
 namespace {
 
@@ -182,7 +181,6 @@ HDC BeginPaint() {
 
 void EndPaint(HDC dc) {
     if (dc != nullptr) closeScreenDC(dc);
-    keepWidgetsOnTop();
     backendPresent();
 }
 
@@ -190,5 +188,4 @@ HDC GetDC() { return openScreenDC(0, clientTop(), toScreen(clientRect())); }
 
 void ReleaseDC(HDC dc) {
     if (dc != nullptr) closeScreenDC(dc);
-    keepWidgetsOnTop();
 }

@@ -37,5 +37,5 @@ const std::vector<Widget*>& openWidgets();
 // stays queued for the main loop).
 bool runModalLoop(const std::function<bool()>& finished);
 
-// After a widget closes: the main window repaints what was under it, the bars are drawn again.
+// After a widget closes: the main window repaints what was under it (the bars follow at the next update).
 void restoreScreenUnderWidgets();

@@ -6,11 +6,12 @@
 
 #include "game/game_state.h"
 #include "persist/savefile.h"
+#include "platform/canvas/png.h"
+#include "platform/canvas/screen.h"
+#include "platform/canvas/screen.h"
 #include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
 #include "platform/window/messages.h"
-#include "platform/canvas/png.h"
-#include "platform/canvas/screen.h"
 #include "render/panel.h"
 #include "turn/dice.h"
 
@@ -102,7 +103,7 @@ std::optional<std::string> runScriptLine(const ScriptLine& line) {
                 return std::nullopt;
             },
             [](const ScreenshotLine& shot) -> Result {
-                if (writePng(shot.path.c_str(), composedFrame(), screenWidthPixels(), screenHeightPixels()))
+                if (writePng(shot.path.c_str(), finishUpdate(), screenWidthPixels(), screenHeightPixels()))
                     return std::nullopt;
                 return "cannot write the screenshot";
             },

@@ -1,5 +1,6 @@
 // rendaro-sim: computer-only games at full speed, their tallies as a Markdown table, a CSV and a chart.
 #include <sys/mman.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -23,7 +24,6 @@
 
 namespace {
 
-constexpr int DumpRollCapacity = 4096;  // what rendaro-cli's `roll` lines can hold
 constexpr int RollsPerLine = 32;
 
 // An output written whole or not at all: a temporary file beside it, renamed into place at the end.
@@ -52,9 +52,23 @@ int fail(const std::string& reason, int status) {
     return status;
 }
 
-double secondsSince(std::chrono::steady_clock::time_point start) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
+// Elapsed time by the clock and CPU time of this process and its finished jobs, in seconds.
+struct Stopwatch {
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    double cpuStart = cpuSeconds();
+
+    static double cpuSeconds() {
+        double total = 0;
+        for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+            rusage usage{};
+            getrusage(who, &usage);
+            for (const timeval& t : {usage.ru_utime, usage.ru_stime}) total += static_cast<double>(t.tv_sec) + t.tv_usec / 1e6;
+        }
+        return total;
+    }
+    double wall() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(); }
+    double cpu() const { return cpuSeconds() - cpuStart; }
+};
 
 bool playRange(const SimOptions& options, GameResult* results, int64_t begin, int64_t end) {
     for (int64_t i = begin; i < end; ++i) {
@@ -90,9 +104,9 @@ int runGames(const SimOptions& options, PendingFile& csv, PendingFile& plot) {
     void* shared = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0);
     if (shared == MAP_FAILED) return fail("no memory for the results", 1);
     auto* results = static_cast<GameResult*>(shared);
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch watch;
     const bool played = playAll(options, results, games);
-    const double seconds = secondsSince(start);
+    const double cpu = watch.cpu(), wall = watch.wall();
     if (!played) return fail("a game did not end", 1);
 
     Tally tally;
@@ -110,21 +124,21 @@ int runGames(const SimOptions& options, PendingFile& csv, PendingFile& plot) {
     if (!plot.path.empty() && !(drawChart(options, tally, plot.temporary.c_str()) && plot.commit()))
         return fail("cannot write --plot " + plot.path, 2);
     std::printf("%s\n%s%s", runHeading(options).c_str(), tallyTable(options, tally).c_str(),
-                speedRow(static_cast<double>(games) / seconds, "games").c_str());
+                speedRow(static_cast<double>(games), cpu, wall, "games").c_str());
     return 0;
 }
 
 int runRolls(const SimOptions& options, PendingFile& plot) {
     Tally tally;
     seedDice(options.seed);
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch watch;
     for (int64_t i = 0; i < options.rolls; ++i) ++tally.faces[nextDieValue() - 1];
-    const double seconds = secondsSince(start);
+    const double cpu = watch.cpu(), wall = watch.wall();
     if (!plot.path.empty() && !(drawChart(options, tally, plot.temporary.c_str()) && plot.commit()))
         return fail("cannot write --plot " + plot.path, 2);
     std::printf("rendaro-sim %s, seed %u: %lld rolls of the game's dice\n\n| measure | value |\n|---|---|\n%s%s",
                 RENDARO_VERSION, options.seed, static_cast<long long>(options.rolls),
-                diceTable(tally.faces).c_str(), speedRow(static_cast<double>(options.rolls) / seconds, "rolls").c_str());
+                diceTable(tally.faces).c_str(), speedRow(static_cast<double>(options.rolls), cpu, wall, "rolls").c_str());
     return 0;
 }
 
@@ -136,11 +150,11 @@ int runDump(const SimOptions& options) {
     setFlag(FlagNormal, options.normal[0]);  // both sides alike: the one difficulty rendaro-cli keeps
     packRecord();
     if (!transferSaveFile(saveBuffer, true)) return fail("cannot write the saved game into --dump " + options.dump, 2);
-    static uint8_t rolls[DumpRollCapacity];
-    RollLog log{rolls, DumpRollCapacity, 0};
+    static uint8_t rolls[FixedRollCapacity];
+    RollLog log{rolls, FixedRollCapacity, 0};
     GameResult result{};
     if (!finishGame(options, false, result, &log)) return fail("the game did not end", 1);
-    if (log.count > DumpRollCapacity) return fail("the game took more rolls than rendaro-cli can be given", 1);
+    if (log.count > FixedRollCapacity) return fail("the game took more rolls than rendaro-cli can be given", 1);
     std::printf("# rendaro-cli --dir %s: seed %u again, with the same dice\n", options.dump.c_str(), options.seed);
     for (int i = 0; i < log.count; ++i)
         std::printf("%s%d%s", i % RollsPerLine == 0 ? "roll " : "", rolls[i],

@@ -132,7 +132,10 @@ std::string tallyTable(const SimOptions& options, const Tally& tally) {
     return text + diceTable(tally.faces);
 }
 
-std::string speedRow(double perSecond, const char* what) { return format("| %s per second | %.0f |\n", what, perSecond); }
+std::string speedRow(double count, double cpuSeconds, double wallSeconds, const char* what) {
+    return format("| %s per second | %.0f per CPU second, %.0f by the clock |\n", what, count / cpuSeconds,
+                  count / wallSeconds);
+}
 
 std::string csvHeader() { return "game,seed,swapped,winner_side,turns,moves,captures,three_sixes,face1,face2,face3,face4,face5,face6\n"; }
 

@@ -30,7 +30,8 @@ std::string runHeading(const SimOptions& options);
 // The table's rows but the speed, then the speed row alone (the one line that differs between runs).
 std::string tallyTable(const SimOptions& options, const Tally& tally);
 std::string diceTable(const int64_t (&faces)[6]);
-std::string speedRow(double gamesPerSecond, const char* what);
+// The speed by CPU time (the engine's) and by the clock (what a shared machine gave).
+std::string speedRow(double count, double cpuSeconds, double wallSeconds, const char* what);
 // One CSV row per game, after the header.
 std::string csvHeader();
 std::string csvRow(int64_t index, uint32_t seed, bool swapped, const GameResult& result);
