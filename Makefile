@@ -65,7 +65,7 @@ PACKAGE_BUILD ?= build-package
 package: deps
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target rendaro rendaro-cli rendaro-desktop-files
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target rendaro rendaro-cli rendaro-sim rendaro-desktop-files
 	cd $(PACKAGE_BUILD) && cpack >/dev/null
 	mv $(PACKAGE_BUILD)/rendaro_*_amd64.deb .
 	tests/package_test.sh rendaro_*_amd64.deb
