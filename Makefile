@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build build-asan test-asan bench fuzz soak clean
+.PHONY: run test deps build build-asan test-asan bench fuzz soak mutants clean
 
 run: build
 	./$(BUILD)/rendaro
@@ -47,8 +47,13 @@ soak: build
 	RENDARO_MONKEY_EVENTS=$(SOAK_EVENTS) RENDARO_CRASH_KILLS=$(SOAK_KILLS) \
 	  ./$(BUILD)/tests/rendaro-tests --gtest_filter='Monkey*:CrashConsistency*'
 
+# Plants each fault of tools/mutants/faults.txt in a copy under build-mutants/ and runs the fast tests
+# against it; fails when one survives. MUTANTS=REGEX runs the faults whose "file: description" match.
+mutants: deps
+	MUTANTS='$(MUTANTS)' JOBS=$(JOBS) tools/mutants/run.py
+
 bench: build
 	./$(BUILD)/tools/rendaro-bench
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz fuzz-out
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz build-mutants fuzz-out
