@@ -10,7 +10,6 @@
 #include "tests/board_invariants.h"
 #include "tests/game_positions.h"
 #include "tests/turn_driver.h"
-#include "turn/dice.h"
 #include "turn/selection.h"
 
 namespace {
@@ -225,9 +224,10 @@ TEST_F(TurnSelection, ARecordCannotForceAMoveTheRulesRefuse) {
     expectBoardInvariants();
 }
 
-// Every tap target at its exact edges: the first and last pixel that hit, and the one just past.
+// The dice, the tokens and the "Choose:" panel at their exact edges: the first and last pixel that
+// hit, and the one just past.
 TEST_F(TurnSelection, TapTargetsHitToTheirExactEdges) {
-    enum Target { Roll, Die0, Die1, Token, Button0, Button1, Cancel };
+    enum Target { Die0, Die1, Token, Button0, Button1, Cancel };
     struct Row {
         Target target;
         int32_t x, y;  // Token: from the token's point
@@ -235,24 +235,18 @@ TEST_F(TurnSelection, TapTargetsHitToTheirExactEdges) {
     };
     constexpr int32_t B = 240;
     const Row rows[] = {
-        {Roll, B - 34, B + 1, true},   {Roll, B - 35, B + 1, false},  {Roll, B - 34, B, false},
-        {Roll, B - 1, B + 79, true},   {Die0, 3, B + 10, false},      {Die0, 4, B + 10, true},
-        {Die0, 24, B + 10, true},      {Die0, 25, B + 10, false},     {Die0, 14, B + 1, false},
-        {Die0, 14, B + 2, true},       {Die1, 27, B + 10, false},     {Die1, 28, B + 10, true},
-        {Die1, 48, B + 10, true},      {Die1, 49, B + 10, false},     {Token, 9, 9, true},
-        {Token, -9, -9, true},         {Token, 10, 0, false},         {Token, -10, 0, false},
-        {Token, 0, 10, false},         {Token, 0, -10, false},        {Button0, 64, B, false},
-        {Button0, 65, B, true},        {Button0, 85, B + 79, true},   {Button0, 86, B, false},
-        {Button1, 115, B, true},       {Button1, 116, B, false},      {Cancel, 90, B - 1, true},
-        {Cancel, 90, B, false},
+        {Die0, 3, B + 10, false},   {Die0, 4, B + 10, true},     {Die0, 24, B + 10, true},
+        {Die0, 25, B + 10, false},  {Die0, 14, B + 1, false},    {Die0, 14, B + 2, true},
+        {Die1, 27, B + 10, false},  {Die1, 28, B + 10, true},    {Die1, 48, B + 10, true},
+        {Die1, 49, B + 10, false},  {Token, 9, 9, true},         {Token, -9, -9, true},
+        {Token, 10, 0, false},      {Token, -10, 0, false},      {Token, 0, 10, false},
+        {Token, 0, -10, false},     {Button0, 64, B, false},     {Button0, 65, B, true},
+        {Button0, 85, B + 79, true}, {Button0, 86, B, false},    {Button1, 115, B, true},
+        {Button1, 116, B, false},   {Cancel, 90, B - 1, true},   {Cancel, 90, B, false},
     };
     for (const Row& row : rows) {
         int32_t x = row.x, y = row.y;
-        clearFixedRolls();  // a tap that missed the Roll area left its roll queued
         switch (row.target) {
-        case Roll:  // all in the yard and a 3: a roll passes the turn
-            position(false, 3);
-            break;
         case Die0:
         case Die1:  // two sixes and a 2 with two tokens out; die 2 selected to start with
             position(false, 6);
@@ -277,10 +271,9 @@ TEST_F(TurnSelection, TapTargetsHitToTheirExactEdges) {
             tapToken(0, 0);
         }
         tap(x, y);
-        const bool hit = row.target == Roll     ? game.core.currentPlayer == 2
-                         : row.target == Die0   ? game.pendingMove.dieIndex == 0
-                         : row.target == Die1   ? game.pendingMove.dieIndex == 1
-                         : row.target == Token  ? progressOf(0, 0) == 16
+        const bool hit = row.target == Die0      ? game.pendingMove.dieIndex == 0
+                         : row.target == Die1    ? game.pendingMove.dieIndex == 1
+                         : row.target == Token   ? progressOf(0, 0) == 16
                          : row.target == Button0 ? progressOf(0, 0) == 14
                          : row.target == Button1 ? progressOf(0, 1) == 12
                                                  : turnState() == PickToken;

@@ -7,6 +7,7 @@ Usage: tools/mutants/run.py [PATTERN]   (or MUTANTS=PATTERN; a regular expressio
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -74,6 +75,7 @@ def fast_tests_pass(show_failure=False):
 
 
 def main():
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))  # still puts the planted fault back
     pattern = re.compile(sys.argv[1] if len(sys.argv) > 1 else os.environ.get("MUTANTS", ""))
     faults = read_faults()
     bad = [f for f in faults if stale(f)]
