@@ -2,5 +2,8 @@
 #pragma once
 #include <cstdint>
 
+// The saved record's length: each copy holds it whole.
+constexpr int SaveRecordSize = 248;
+
 bool writeRegistryCopy(const uint8_t* buffer);
 bool readRegistryCopy(uint8_t* buffer);

@@ -64,7 +64,7 @@ TEST_F(ChromeInput, CapturedStylusGetsABareRelease) {
 TEST_F(ChromeInput, BarsKeepTheirHeightOnAnyScreen) {
     for (auto [w, h] : {std::pair{240, 320}, std::pair{320, 240}, std::pair{480, 640}}) {
         initScreen(w, h);
-        drawShellChrome();
+        finishUpdate();
         EXPECT_EQ(menuBarRect().top, h - MenuBarHeight);
         EXPECT_EQ(menuBarRect().right, w);
         EXPECT_EQ(titleBarRect().bottom, TitleBarHeight);

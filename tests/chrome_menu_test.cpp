@@ -109,9 +109,10 @@ TEST_F(ChromeMenu, UndoLooksGreyedWhenDisabled) {
         for (uint32_t p : pixels) sum += 765 - int(p >> 16 & 0xFF) - int(p >> 8 & 0xFF) - int(p & 0xFF);
         return sum;
     };
-    drawShellChrome();
+    finishUpdate();
     const auto undoOff = capture(undo), helpBefore = capture(help);
     enableMenuButton(4040, true);
+    finishUpdate();
     const auto undoOn = capture(undo);
     EXPECT_NE(undoOn, undoOff);
     EXPECT_LT(darkness(undoOff), darkness(undoOn));

@@ -62,7 +62,7 @@ TEST_F(ChromeQuestion, EndOfInputOrCloseWhileOpenAnswersNo) {
 // The box is drawn over the window, its buttons inside the client area; on closing, the window is
 // asked to repaint and the bars are back.
 TEST_F(ChromeQuestion, DrawnOverTheClientAreaAndRestoredAfter) {
-    drawShellChrome();
+    finishUpdate();
     const uint32_t barPixel = pixel(239, 319);
     Rect yes{}, no{};
     uint32_t underBox = 0;

@@ -129,7 +129,7 @@ TEST_F(DialogsOptions, TitleBarShowsTheCaptionAndOkOnlyWhileOpen) {
         for (int x = 0; x < 240; ++x) row.push_back(pixel(x, 13));
         return row;
     };
-    drawShellChrome();
+    finishUpdate();
     const std::vector<uint32_t> closedTitle = titleRow();
     std::vector<uint32_t> openTitle;
     uint32_t okPixelOpen = 0;
@@ -139,6 +139,7 @@ TEST_F(DialogsOptions, TitleBarShowsTheCaptionAndOkOnlyWhileOpen) {
         tapOk();
     }});
     runAboutDialog();
+    finishUpdate();
     EXPECT_NE(openTitle, closedTitle);
     EXPECT_NE(okPixelOpen, pixel(0, 0)) << "the ok button's outline";
     EXPECT_EQ(titleRow(), closedTitle);

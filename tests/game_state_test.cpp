@@ -1,7 +1,6 @@
 // Shared operations over the game record: masks, slot searches and the dice of a turn.
 #include <gtest/gtest.h>
 
-#include <utility>
 
 #include "game/game_state.h"
 
@@ -12,9 +11,7 @@ TEST(GameState, SideMaskWithAndWithoutPartners) {
     EXPECT_EQ(sideMask(1), 0xF0F0);
 }
 
-TEST(GameState, PopcountAndFindTokenInSlotWalkTheMaskInBitOrder) {
-    for (const auto& [mask, count] : {std::pair{0x0000, 0}, {0x8000, 1}, {0x8421, 4}, {0xF0F0, 8}, {0xFFFF, 16}})
-        EXPECT_EQ(popcount(static_cast<uint16_t>(mask)), count) << mask;
+TEST(GameState, FindTokenInSlotWalksTheMaskInBitOrder) {
     game.board[3] = BoardSlot{9, 4, 0x8421};  // colour 0 token 0, 1/1, 2/2, 3/3
     uint8_t colour = None, token = None;
     for (uint8_t skip = 0; skip < 4; ++skip) {

@@ -30,7 +30,7 @@ struct Weight {
 };
 constexpr Weight Weights[] = {
     {MonkeyMove::RollTap, 3000},  {MonkeyMove::TokenTap, 2300},    {MonkeyMove::DieTap, 800},
-    {MonkeyMove::ChooseTap, 500}, {MonkeyMove::AnyTap, 800},       {MonkeyMove::Drag, 300},
+    {MonkeyMove::ChooseTap, 500}, {MonkeyMove::AnyTap, 500},       {MonkeyMove::Key, 300},       {MonkeyMove::Drag, 300},
     {MonkeyMove::StrayPen, 200},  {MonkeyMove::WidgetTap, 600},    {MonkeyMove::ScreenTap, 400},
     {MonkeyMove::Command, 400},   {MonkeyMove::NewGame, 10},       {MonkeyMove::Answer, 390},
     {MonkeyMove::OtherMessage, 295}, {MonkeyMove::Restart, 5},
@@ -81,7 +81,7 @@ const char* Monkey::name(MonkeyMove move) {
     static constexpr const char* Names[] = {"roll taps",     "token taps",      "die taps",         "choose taps",
                                             "wild taps",     "drags",           "stray pen",        "widget taps",
                                             "screen taps",   "commands",        "new-game commands", "answers",
-                                            "other messages", "restarts"};
+                                            "other messages", "restarts",       "keys"};
     static_assert(std::size(Names) == static_cast<size_t>(MonkeyMove::Count));
     return Names[static_cast<size_t>(move)];
 }
@@ -221,6 +221,14 @@ MonkeyMove Monkey::act() {
         break;
     }
     case MonkeyMove::Restart: PostMessage(WM_CLOSEPROGRAM, 0, 0); break;
+    case MonkeyMove::Key: {
+        static constexpr uint32_t Keys[] = {KeySpace, KeyEnter, KeyEscape, KeyTab, KeyLeft, KeyDown, '1', '3', '5',
+                                            'N', 'Y', 'Z', 'V', 'X', KeyF2, KeyF3};
+        const uint32_t key = Keys[between(0, std::size(Keys) - 1)], modifiers = chance(70) ? 0 : between(1, 7);
+        screenKey(key, modifiers);
+        lastMove_ += " " + std::to_string(key) + " with " + std::to_string(modifiers);
+        break;
+    }
     case MonkeyMove::Count: break;
     }
     return move;

@@ -21,6 +21,7 @@ enum class MonkeyMove : uint8_t {
     Answer,        // answerQuestion, for the open question or the next one
     OtherMessage,  // a message the window does not act on, or acts on harmlessly
     Restart,       // message 1023: the program closes and is started again
+    Key,           // a key the shell or a widget knows, or none, with any modifiers
     Count
 };
 

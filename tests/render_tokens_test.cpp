@@ -6,6 +6,7 @@
 #include "game/game_state.h"
 #include "platform/window/clock.h"
 #include "render/board.h"
+#include "render/dice_row.h"
 #include "render/layout.h"
 #include "render/tokens.h"
 #include "tests/game_positions.h"

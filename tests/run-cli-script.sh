@@ -30,6 +30,8 @@ expected_status=${expected_status:-0}
 (cd "$work" && timeout 300 "$cli" --dir "$work/game" "${args[@]}" <"$script" >"$work/stdout" 2>"$work/stderr")
 status=$?
 
+# RENDARO_UPDATE_GOLDEN=1 takes what the program printed as the new expected output.
+[[ ${RENDARO_UPDATE_GOLDEN:-} == 1 ]] && cp "$work/stdout" "$base.out"
 failed=0
 if ! diff -u --label "$(basename "$base").out" --label "stdout" "$base.out" "$work/stdout"; then
     failed=1

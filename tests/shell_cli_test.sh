@@ -99,18 +99,19 @@ grep -q '^ask 1602$' <<<"$asked" || fail "the moved-on game did not ask before a
 
 # A two-player game one step from its end: colour 0 has three tokens home and the fourth on the last
 # square of its home column (progress 47, square 48); its partner, colour 2, is all home; colours 1
-# and 3 are in their yards. FLAGS is the flags word's four bytes as stored.
+# and 3 are in their yards. FLAGS is the flags word's four bytes as stored; KIND is colour 0's
+# player (human unless given) and MOVE the pending move's five bytes (none unless given).
 ending_record() {
-    local flags=$1 body="" sum=0 i
+    local flags=$1 kind=${2:-01} move=${3:-ffffffffff} body="" sum=0 i
     body+="0100""0000000000"
     # Colour 0 to roll; reserved, flags, reserved, the three counters at zero, reserved.
     body+="00000000""$flags""0000000000000000""000000000000000000000000""00000000"
-    body+="01""3030302f""01010102""01""00000000""00000000"
+    body+="$kind""3030302f""01010102""01""00000000""00000000"
     body+="01""30303030""01010101""01""00000000""00000000"
     # The yards' slot, home's slot and square 48's; the other slots free.
     body+="0008f0f0""3d07070f""30010800"
     for ((i = 3; i < 16; i++)); do body+="ff000000"; done
-    body+="ffffffffff"
+    body+="$move"
     for ((i = 0; i < 100; i++)); do body+="00"; done
     for ((i = 0; i < ${#body}; i += 2)); do sum=$((sum + 16#${body:i:2})); done
     printf 'record %02x%02x0000%s\n' $((sum & 255)) $((sum >> 8)) "$body"
@@ -139,11 +140,38 @@ fresh=$(records <<<"$restarted" | tail -n 1)
 [[ ${fresh:41:2} == 18 && ${fresh:61:8} == "${over:61:8}" && ${over:61:8} == 01000000 ]] ||
     fail "the new game after the end is not a one-player game with one game played"
 
+# After a restart the message fits the moment restored; a fresh start and a refused record ask for a roll.
+restored_message() {
+    local shown
+    shown=$(lines message | run "$1")
+    [[ $shown == "message $2" ]] || fail "$1: a restart shows \"$shown\""
+}
+mkdir -p "$work/refused" && echo damaged >"$work/refused/rendart"
+restored_message fresh 'Tap the Roll button\nto roll the die'
+restored_message refused 'Tap the Roll button\nto roll the die'
+while read -r name kind flags move text; do
+    seed "$name" "$(ending_record "$flags" "$kind" "$move")"
+    restored_message "$name" "$text"
+done <<'ROWS'
+computer-rolls 02 f1060800 ffffffffff Computer rolling die
+six-rolled     01 f0760800 ffffffffff Six!\nRoll again
+one-die-left   01 f30e0800 00ffffffff Tap a token to play
+two-dice-left  01 f34e0800 00ffffffff Tap a token to play\nor select a die
+ROWS
+
 # The same step with "Play Sounds" off: no cue at all.
 seed quiet "$(ending_record e0060800)"
 quiet=$(lines "roll 1" "$Roll" message | run quiet --trace)
 grep -qx 'message Game Over\\nPlayer 1 Wins!' <<<"$quiet" || fail "the quiet game did not end"
 ! grep -q '^sound ' <<<"$quiet" || fail "cues played with Play Sounds off: $(grep '^sound ' <<<"$quiet" | tr '\n' ' ')"
+
+# The driver's own command line, and saves it cannot write: one line on stderr, then play goes on.
+"$cli" --help </dev/null | grep -q '^usage: rendaro-cli ' || fail "--help printed no usage"
+[[ $("$cli" --colour 2>&1 </dev/null) == *"unknown option --colour "* ]] || fail "an unknown option was not named"
+mkdir -p "$work/blocked/rendart"
+played=$(lines "roll 3" "$Roll" "roll 5" "$Roll" dump | run blocked 2>"$work/blocked.err")
+[[ $(wc -l <"$work/blocked.err") -eq 1 && $(grep -c '^record ' <<<"$played") -eq 1 ]] ||
+    fail "unwritable saves were told as: $(cat "$work/blocked.err")"
 
 if [[ $failures -ne 0 ]]; then
     echo "$failures failure(s)" >&2

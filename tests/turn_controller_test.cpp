@@ -117,13 +117,14 @@ TEST_F(TurnController, ComputerTurnRunsOnPostedTapsAndQueuedTapsAreLost) {
     EXPECT_EQ(sideProgress(2), 0u);
     EXPECT_FALSE(QueueIdle());
 
-    // A tap made while the computer's token walks is still queued when the human's turn comes.
+    // A tap and a key made while the computer's token walks are still queued when the human's turn comes.
     bool posted = false, sixShown = false;
     onTrace = [&posted, &sixShown](const std::string& line) {
         sixShown = sixShown || showing(1206);
         if (!posted && line == "wait 100") {
             posted = true;
             postTap(game.boardSize - 20, game.boardSize + 10);
+            PostMessage(WM_KEYDOWN, KeySpace, 0);
         }
     };
     ASSERT_TRUE(runQueue());
@@ -132,7 +133,7 @@ TEST_F(TurnController, ComputerTurnRunsOnPostedTapsAndQueuedTapsAreLost) {
     EXPECT_EQ(progressOf(2, 0), 5) << "the six brings a token out and the 4 moves it on";
     EXPECT_EQ(game.core.currentPlayer, 0);
     EXPECT_EQ(turnState(), AwaitRoll);
-    EXPECT_EQ(lastDie(), 0) << "the queued tap must have been discarded, not rolled";
+    EXPECT_EQ(lastDie(), 0) << "the queued tap and key must have been discarded, not rolled";
     EXPECT_TRUE(showing(1201));
     EXPECT_EQ(nextDieValue(), 5);
     expectBoardInvariants();

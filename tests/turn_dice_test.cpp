@@ -60,10 +60,10 @@ TEST(TurnDice, FixedRollsComeFirstInOrderAndOnlyFaces) {
     EXPECT_EQ(nextDieValue(), 3);
     EXPECT_EQ(draw(8), generated);
 
-    // The queue holds 64 values; more are dropped, and clearing it leaves only the generator.
-    std::vector<uint8_t> many(70, 4);
-    fixNextRolls(many.data(), 70);
-    EXPECT_EQ(draw(64), std::vector<uint8_t>(64, 4));
+    // The queue holds its capacity; more are dropped, and clearing it leaves only the generator.
+    std::vector<uint8_t> many(FixedRollCapacity + 6, 4);
+    fixNextRolls(many.data(), FixedRollCapacity + 6);
+    EXPECT_EQ(draw(FixedRollCapacity), std::vector<uint8_t>(FixedRollCapacity, 4));
     seedDice(5);
     EXPECT_EQ(draw(8), generated);
     fixNextRolls(many.data(), 3);

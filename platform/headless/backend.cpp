@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/backend.h"
+#include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
 
 namespace {
@@ -27,8 +28,8 @@ void backendPause(int32_t ms) { advanceHeadlessTicks(static_cast<uint32_t>(std::
 
 uint32_t backendTicks() { return ticks; }
 
-// Nobody looks at the headless screen until a screenshot reads the framebuffer.
-void backendPresent() {}
+// Nobody looks at the headless screen, but a screenshot may read the framebuffer at any time.
+void backendPresent() { finishUpdate(); }
 
 // The trace has already named the cue; there is nothing to hear.
 void backendPlaySound(const char*, const uint8_t*, uint32_t) {}

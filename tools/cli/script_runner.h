@@ -8,5 +8,7 @@
 
 // Carries out one parsed line; the reason when it could not be done.
 std::optional<std::string> runScriptLine(const ScriptLine& line);
+// The `dump` line: "record " and the saved record of the game as it stands, in hex.
+std::string recordLine();
 // One line of the program's output (dumps, messages, the trace).
 void printLine(std::string_view text);
