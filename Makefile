@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRENDARO_WERROR=ON
 
-.PHONY: run test deps configure build build-asan test-asan bench report fuzz soak package clean
+.PHONY: run test deps configure build build-asan test-asan bench report fuzz soak package mutants clean
 
 # The game alone, and what it needs: tests and benchmarks wait for `make test` and `make bench`.
 run: configure
@@ -51,6 +51,11 @@ soak: build
 	RENDARO_MONKEY_EVENTS=$(SOAK_EVENTS) RENDARO_CRASH_KILLS=$(SOAK_KILLS) \
 	  ./$(BUILD)/tests/rendaro-tests --gtest_filter='Monkey*:CrashConsistency*'
 
+# Plants each fault of tools/mutants/faults.txt in a copy under build-mutants/ and runs the fast tests
+# against it; fails when one survives. MUTANTS=REGEX runs the faults whose "file: description" match.
+mutants: deps
+	MUTANTS='$(MUTANTS)' JOBS=$(JOBS) tools/mutants/run.py
+
 # The micro-benchmarks, then whole computer-only games in one simulator process.
 bench: build
 	./$(BUILD)/tools/rendaro-bench
@@ -65,10 +70,10 @@ PACKAGE_BUILD ?= build-package
 package: deps
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
 	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
-	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target rendaro rendaro-cli rendaro-desktop-files
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target rendaro rendaro-cli rendaro-sim rendaro-desktop-files
 	cd $(PACKAGE_BUILD) && cpack >/dev/null
 	mv $(PACKAGE_BUILD)/rendaro_*_amd64.deb .
 	tests/package_test.sh rendaro_*_amd64.deb
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) build-fuzz fuzz-out rendaro_*_amd64.deb
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) build-fuzz build-mutants fuzz-out rendaro_*_amd64.deb

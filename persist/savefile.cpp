@@ -1,4 +1,4 @@
-// The saved game: the 248-byte record, its checksum, the file beside the program and the start-up load.
+// The saved game: the 248-byte record, its checksum, the file beside the module path and the start-up load.
 #include "persist/savefile.h"
 
 #include <climits>

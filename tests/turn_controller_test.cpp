@@ -118,8 +118,9 @@ TEST_F(TurnController, ComputerTurnRunsOnPostedTapsAndQueuedTapsAreLost) {
     EXPECT_FALSE(QueueIdle());
 
     // A tap and a key made while the computer's token walks are still queued when the human's turn comes.
-    bool posted = false;
-    onTrace = [&posted](const std::string& line) {
+    bool posted = false, sixShown = false;
+    onTrace = [&posted, &sixShown](const std::string& line) {
+        sixShown = sixShown || showing(1206);
         if (!posted && line == "wait 100") {
             posted = true;
             postTap(game.boardSize - 20, game.boardSize + 10);
@@ -128,6 +129,7 @@ TEST_F(TurnController, ComputerTurnRunsOnPostedTapsAndQueuedTapsAreLost) {
     };
     ASSERT_TRUE(runQueue());
     EXPECT_TRUE(posted);
+    EXPECT_TRUE(sixShown);
     EXPECT_EQ(progressOf(2, 0), 5) << "the six brings a token out and the 4 moves it on";
     EXPECT_EQ(game.core.currentPlayer, 0);
     EXPECT_EQ(turnState(), AwaitRoll);

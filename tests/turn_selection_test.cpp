@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "game/game_state.h"
+#include "game/track.h"
 #include "resources/strings.h"
 #include "tests/board_invariants.h"
 #include "tests/game_positions.h"
@@ -62,20 +63,18 @@ void blockStackButFreeOneToken() {
 
 }  // namespace
 
-TEST_F(TurnSelection, TwoOwnTokensOfferSingleAndPairAndTheButtonsHitExactly) {
+TEST_F(TurnSelection, TwoOwnTokensOfferSingleAndPairAsButtons) {
     ownStack(4);
     tapRoll();
     ASSERT_EQ(turnState(), PickToken);
     tapToken(0, 0);
     ASSERT_EQ(turnState(), PickMove);
     EXPECT_EQ(offered(), (std::vector<uint8_t>{1, 3}));
-
-    const int32_t below = game.boardSize + 14;
-    for (const int32_t x : {90, 40, 64, 135, 225}) {  // a gap, left of the buttons, an empty button, a sixth
-        tap(x, below);
+    for (const int32_t x : {40, 135, 225}) {  // left of the buttons, an empty button, a sixth
+        tap(x, game.boardSize + 14);
         EXPECT_EQ(turnState(), PickMove) << "x = " << x;
     }
-    tap(95, game.boardSize);  // the top edge of button 1: the pair
+    tapChooseButton(1);
     EXPECT_EQ(progressOf(0, 0), 12);
     EXPECT_EQ(progressOf(0, 1), 12);
     EXPECT_EQ(game.core.currentPlayer, 2);
@@ -223,4 +222,61 @@ TEST_F(TurnSelection, ARecordCannotForceAMoveTheRulesRefuse) {
     EXPECT_EQ(progressOf(1, 0), 0);
     EXPECT_EQ(game.pendingMove.token, None);
     expectBoardInvariants();
+}
+
+// The dice, the tokens and the "Choose:" panel at their exact edges: the first and last pixel that
+// hit, and the one just past.
+TEST_F(TurnSelection, TapTargetsHitToTheirExactEdges) {
+    enum Target { Die0, Die1, Token, Button0, Button1, Cancel };
+    struct Row {
+        Target target;
+        int32_t x, y;  // Token: from the token's point
+        bool hit;
+    };
+    constexpr int32_t B = 240;
+    const Row rows[] = {
+        {Die0, 3, B + 10, false},   {Die0, 4, B + 10, true},     {Die0, 24, B + 10, true},
+        {Die0, 25, B + 10, false},  {Die0, 14, B + 1, false},    {Die0, 14, B + 2, true},
+        {Die1, 27, B + 10, false},  {Die1, 28, B + 10, true},    {Die1, 48, B + 10, true},
+        {Die1, 49, B + 10, false},  {Token, 9, 9, true},         {Token, -9, -9, true},
+        {Token, 10, 0, false},      {Token, -10, 0, false},      {Token, 0, 10, false},
+        {Token, 0, -10, false},     {Button0, 64, B, false},     {Button0, 65, B, true},
+        {Button0, 85, B + 79, true}, {Button0, 86, B, false},    {Button1, 115, B, true},
+        {Button1, 116, B, false},   {Cancel, 90, B - 1, true},   {Cancel, 90, B, false},
+    };
+    for (const Row& row : rows) {
+        int32_t x = row.x, y = row.y;
+        switch (row.target) {
+        case Die0:
+        case Die1:  // two sixes and a 2 with two tokens out; die 2 selected to start with
+            position(false, 6);
+            fixRolls({6, 2});
+            place(0, 0, 14);
+            place(0, 1, 30);
+            for (int roll = 0; roll < 3; ++roll) tapRoll();
+            tapDie(2);
+            break;
+        case Token:
+            position(false, 2);
+            place(0, 0, 14);
+            place(0, 1, 30);
+            tapRoll();
+            tokenPoint(14, 0, 0, x, y);
+            x += row.x;
+            y += row.y;
+            break;
+        default:  // the "Choose:" panel of a two-token stack
+            ownStack(4);
+            tapRoll();
+            tapToken(0, 0);
+        }
+        tap(x, y);
+        const bool hit = row.target == Die0      ? game.pendingMove.dieIndex == 0
+                         : row.target == Die1    ? game.pendingMove.dieIndex == 1
+                         : row.target == Token   ? progressOf(0, 0) == 16
+                         : row.target == Button0 ? progressOf(0, 0) == 14
+                         : row.target == Button1 ? progressOf(0, 1) == 12
+                                                 : turnState() == PickToken;
+        EXPECT_EQ(hit, row.hit) << "target " << row.target << " at " << row.x << ", " << row.y;
+    }
 }

@@ -49,6 +49,8 @@ public:
     uint32_t closeEvent() const { return closeEvent_; }
 
     void present() {
+        // The window is about to go: a frame would only cost the display a round trip.
+        if (closeRequested()) return;
         SDL_UpdateTexture(texture_.get(), nullptr, finishUpdate(), screenWidthPixels() * 4);
         SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
         SDL_RenderClear(renderer_.get());

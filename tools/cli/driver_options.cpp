@@ -1,6 +1,7 @@
 // Parsing the headless driver's command line.
 #include "tools/cli/driver_options.h"
 
+#include "tools/cli/arguments.h"
 #include "tools/cli/script.h"
 #include "platform/canvas/screen.h"
 
@@ -50,33 +51,14 @@ bool applyValue(std::string_view name, std::string_view value, DriverOptions& op
 
 std::optional<DriverOptions> parseDriverOptions(const std::vector<std::string_view>& args, std::string& error) {
     DriverOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string_view name = args[i];
-        std::optional<std::string_view> value;
-        if (const size_t equals = name.find('='); name.starts_with("--") && equals != std::string_view::npos) {
-            value = name.substr(equals + 1);
-            name = name.substr(0, equals);
-        }
+    const OptionNames names{{"--trace", "--help"}, {"--dir", "--screen", "--tick"}, DriverUsage};
+    const auto apply = [&](std::string_view name, std::string_view value) {
         if (name == "--trace" || name == "--help") {
-            if (value) {
-                error = std::string(name) + " takes no value";
-                return std::nullopt;
-            }
             (name == "--trace" ? options.trace : options.help) = true;
-            continue;
+            return true;
         }
-        if (name != "--dir" && name != "--screen" && name != "--tick") {
-            error = "unknown option " + std::string(name) + " (" + DriverUsage + ")";
-            return std::nullopt;
-        }
-        if (!value) {
-            if (i + 1 == args.size()) {
-                error = std::string(name) + " needs a value";
-                return std::nullopt;
-            }
-            value = args[++i];
-        }
-        if (!applyValue(name, *value, options, error)) return std::nullopt;
-    }
+        return applyValue(name, value, options, error);
+    };
+    if (!walkOptions(args, names, apply, error)) return std::nullopt;
     return options;
 }

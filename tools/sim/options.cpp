@@ -1,6 +1,7 @@
 // Parsing rendaro-sim's command line strictly: every value checked, every mistake named.
 #include "tools/sim/options.h"
 
+#include "tools/cli/arguments.h"
 #include "tools/cli/script.h"
 
 namespace {
@@ -9,15 +10,6 @@ constexpr const char* Usage =
     "usage: rendaro-sim [--games N] [--seed S] [--mode partners|short] [--quick-start on|off] "
     "[--sides normal|easy,normal|easy] [--swap] [--jobs J] [--csv FILE] [--plot FILE.png] [--dump DIR] "
     "[--rolls N]";
-
-constexpr std::string_view ValueOptions[] = {"--games", "--seed",  "--mode", "--quick-start", "--sides", "--jobs",
-                                              "--csv",   "--plot",  "--dump", "--rolls"};
-
-bool takesValue(std::string_view name) {
-    for (const std::string_view known : ValueOptions)
-        if (name == known) return true;
-    return false;
-}
 
 std::optional<bool> parseDifficulty(std::string_view text) {
     if (text == "normal") return true;
@@ -44,7 +36,18 @@ bool setPath(std::string_view name, std::string_view value, std::string& into, s
     return true;
 }
 
-// Applies one option that takes a value; false with `error` set when the name or value is bad.
+// One of two words: `into` becomes whether it is the second.
+bool setChoice(std::string_view name, std::string_view value, std::string_view first, std::string_view second,
+               bool& into, std::string& error) {
+    if (value != first && value != second) {
+        error = std::string(name) + " needs " + std::string(first) + " or " + std::string(second);
+        return false;
+    }
+    into = value == second;
+    return true;
+}
+
+// Applies one option (--swap, the flag, with no value); false with `error` set when the value is bad.
 bool applyValue(std::string_view name, std::string_view value, SimOptions& options, std::string& error) {
     if (name == "--games") return setCount(name, value, MaxGames, options.games, error);
     if (name == "--jobs") return setCount(name, value, MaxJobs, options.jobs, error);
@@ -62,22 +65,8 @@ bool applyValue(std::string_view name, std::string_view value, SimOptions& optio
         options.seedGiven = true;
         return true;
     }
-    if (name == "--mode") {
-        if (value != "partners" && value != "short") {
-            error = "--mode needs partners or short";
-            return false;
-        }
-        options.shortGames = value == "short";
-        return true;
-    }
-    if (name == "--quick-start") {
-        if (value != "on" && value != "off") {
-            error = "--quick-start needs on or off";
-            return false;
-        }
-        options.quickStart = value == "on";
-        return true;
-    }
+    if (name == "--mode") return setChoice(name, value, "partners", "short", options.shortGames, error);
+    if (name == "--quick-start") return setChoice(name, value, "off", "on", options.quickStart, error);
     if (name == "--sides") {
         const size_t comma = value.find(',');
         const auto first = parseDifficulty(value.substr(0, comma));
@@ -90,38 +79,22 @@ bool applyValue(std::string_view name, std::string_view value, SimOptions& optio
         options.normal[1] = *second;
         return true;
     }
-    error = "--swap takes no value";
-    return false;
+    options.swap = true;  // the one flag
+    return true;
 }
 
 }  // namespace
 
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string_view>& args, std::string& error) {
     SimOptions options;
-    for (size_t i = 0; i < args.size(); ++i) {
-        std::string_view name = args[i];
-        std::optional<std::string_view> value;
-        if (const size_t equals = name.find('='); name.starts_with("--") && equals != std::string_view::npos) {
-            value = name.substr(equals + 1);
-            name = name.substr(0, equals);
-        }
-        if (name == "--swap" && !value) {
-            options.swap = true;
-            continue;
-        }
-        if (!takesValue(name) && name != "--swap") {
-            error = "unknown option " + std::string(name) + " (" + Usage + ")";
-            return std::nullopt;
-        }
-        if (!value) {
-            if (i + 1 == args.size()) {
-                error = std::string(name) + " needs a value";
-                return std::nullopt;
-            }
-            value = args[++i];
-        }
-        if (!applyValue(name, *value, options, error)) return std::nullopt;
-    }
+    const OptionNames names{{"--swap"},
+                            {"--games", "--seed", "--mode", "--quick-start", "--sides", "--jobs", "--csv", "--plot",
+                             "--dump", "--rolls"},
+                            Usage};
+    const auto apply = [&](std::string_view name, std::string_view value) {
+        return applyValue(name, value, options, error);
+    };
+    if (!walkOptions(args, names, apply, error)) return std::nullopt;
     if (!options.dump.empty() && options.normal[0] != options.normal[1]) {
         error = "--dump needs the same difficulty on both sides (rendaro-cli has one for all computers)";
         return std::nullopt;
