@@ -165,6 +165,10 @@ quiet=$(lines "roll 1" "$Roll" message | run quiet --trace)
 grep -qx 'message Game Over\\nPlayer 1 Wins!' <<<"$quiet" || fail "the quiet game did not end"
 ! grep -q '^sound ' <<<"$quiet" || fail "cues played with Play Sounds off: $(grep '^sound ' <<<"$quiet" | tr '\n' ' ')"
 
+# A token to pick after a restart: the keyboard's ring finds the movable tokens again and Enter plays one.
+picking=$(lines "roll 6 3" "$Roll" "$Roll" dump | run keys | records)
+[[ $(lines "key tab" "key enter" dump | run keys | records) != "$picking" ]] || fail "no token was played by keys after a restart"
+
 # The driver's own command line, and saves it cannot write: one line on stderr, then play goes on.
 "$cli" --help </dev/null | grep -q '^usage: rendaro-cli ' || fail "--help printed no usage"
 [[ $("$cli" --colour 2>&1 </dev/null) == *"unknown option --colour "* ]] || fail "an unknown option was not named"
