@@ -30,7 +30,8 @@ def read_faults():
     for i in range(0, len(lines), 3):
         head, old, new = (lines[i:i + 3] + ["", ""])[:3]
         if ":" not in head or not old.startswith("- ") or not (new + " ").startswith("+ "):
-            sys.exit(f"faults.txt: malformed entry at '{head}'")
+            print(f"faults.txt: malformed entry at '{head}'")
+            sys.exit(2)
         path, description = (part.strip() for part in head.split(":", 1))
         faults.append((path, description, old[2:], new[2:]))
     return faults
