@@ -18,7 +18,7 @@ LIST = Path(__file__).with_name("faults.txt")
 SCRATCH = Path(os.environ.get("MUTANTS_DIR", ROOT / "build-mutants"))
 BUILD = SCRATCH / "build"  # inside the copy, so ccache sees the same relative paths as a worktree build
 JOBS = os.environ.get("JOBS", "2")
-TARGETS = ["rendaro-tests", "rendaro-cli"]
+TARGETS = ["rendaro-tests", "rendaro-cli", "rendaro-sim"]  # what the fast tests run
 # The desktop program's tests (which would need it linked for every fault) and the soaks are left out.
 SLOW_TESTS = "e2e\\.|SdlStart|Monkey|CrashConsistency"
 TEST_TIMEOUT = "60"
