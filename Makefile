@@ -27,7 +27,8 @@ build-asan: deps
 test-asan: build-asan
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Each fuzzer runs FUZZ_SECONDS from its seed corpus; findings land in fuzz-out/.
+# Each fuzzer runs FUZZ_SECONDS from its seeds (the cli fuzzer's are the transcripts); findings land
+# in fuzz-out/.
 FUZZ_SECONDS ?= 60
 FUZZERS = load cli
 fuzz: deps
@@ -35,9 +36,10 @@ fuzz: deps
 	  -DRENDARO_WERROR=OFF -DBUILD_TESTING=OFF >/dev/null
 	cmake --build build-fuzz -j $(JOBS) --target $(addprefix rendaro-fuzz-,$(FUZZERS))
 	for f in $(FUZZERS); do \
+	  seeds=tests/fuzz/corpus/$$f; [ $$f != cli ] || seeds=tests/scripts; \
 	  mkdir -p fuzz-out/$$f/corpus && \
 	  (cd fuzz-out/$$f && ../../build-fuzz/tests/fuzz/rendaro-fuzz-$$f -max_total_time=$(FUZZ_SECONDS) \
-	    -print_final_stats=1 corpus ../../tests/fuzz/corpus/$$f) || exit 1; \
+	    -print_final_stats=1 corpus ../../$$seeds) || exit 1; \
 	done
 
 # The monkey and the kill test at soak length (make test runs 100,000 events and 200 kills).

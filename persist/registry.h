@@ -4,3 +4,5 @@
 
 bool writeRegistryCopy(const uint8_t* buffer);
 bool readRegistryCopy(uint8_t* buffer);
+// For the headless driver's `load`: the saved file alone decides the next start.
+bool removeRegistryCopy();

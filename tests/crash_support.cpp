@@ -27,7 +27,6 @@
 #include "platform/system/store.h"
 #include "platform/system/program.h"
 #include "shell/window.h"
-#include "tests/turn_driver.h"
 #include "turn/dice.h"
 
 extern char** environ;
@@ -199,13 +198,20 @@ void writeText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
+void closeMainWindow() {
+    if (MainWindowExists()) DestroyMainWindow();
+    Msg msg{};
+    while (!QueueIdle() && GetMessage(msg)) {
+    }
+}
+
 void prepareStart(const std::string& folder) {
     closeMainWindow();
     game = GameState{};
     initScreen(240, 320);
     setHeadlessTicks(0);
     setHeadlessTrace(nullptr);
-    clearFixedRolls();
+    setFixedRollSource(nullptr);
     setModulePath(folder + "/rendaro");
     setStoreRoot(folder);
 }

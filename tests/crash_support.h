@@ -58,6 +58,8 @@ std::vector<Record> dumpedRecords(const std::string& outputFile);
 std::string readText(const std::string& path);
 void writeText(const std::string& path, const std::string& text);
 
+// Removes the main window (its destroy handling included) and the quit message it leaves behind.
+void closeMainWindow();
 // Sets this process up as rendaro-cli starts: no window, a zeroed game record, the device screen,
 // the clock at 0 (so the same dice), no fixed rolls and no trace, the program and the store in `folder`.
 void prepareStart(const std::string& folder);

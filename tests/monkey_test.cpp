@@ -17,7 +17,6 @@
 #include "tests/board_invariants.h"
 #include "tests/crash_support.h"
 #include "tests/monkey_events.h"
-#include "tests/turn_driver.h"
 
 namespace {
 

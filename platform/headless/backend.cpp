@@ -5,7 +5,10 @@
 #include <string>
 #include <utility>
 
+#include <zlib.h>
+
 #include "platform/backend.h"
+#include "platform/canvas/screen.h"
 #include "platform/headless/headless.h"
 
 namespace {
@@ -14,6 +17,14 @@ std::function<bool()> input;
 std::function<void(std::string_view)> traceSink;
 uint32_t ticks = 0;
 
+// What would be on the glass now: the trace names it by the CRC-32 of the screen's pixels (each
+// 0x00RRGGBB word in the machine's byte order).
+void traceFrame() {
+    if (!traceSink) return;
+    const size_t size = sizeof(uint32_t) * static_cast<size_t>(screenWidthPixels()) * screenHeightPixels();
+    backendTrace("frame %08lx", crc32_z(0, reinterpret_cast<const Bytef*>(screenPixels()), size));
+}
+
 }  // namespace
 
 void setHeadlessInput(std::function<bool()> readOneLine) { input = std::move(readOneLine); }
@@ -21,13 +32,19 @@ void setHeadlessTrace(std::function<void(std::string_view)> sink) { traceSink = 
 void setHeadlessTicks(uint32_t value) { ticks = value; }
 void advanceHeadlessTicks(uint32_t ms) { ticks += ms; }
 
-bool backendWaitForInput() { return input ? input() : false; }
+bool backendWaitForInput() {
+    traceFrame();
+    return input ? input() : false;
+}
 
-void backendPause(int32_t ms) { advanceHeadlessTicks(static_cast<uint32_t>(std::llabs(ms))); }
+void backendPause(int32_t ms) {
+    traceFrame();
+    advanceHeadlessTicks(static_cast<uint32_t>(std::llabs(ms)));
+}
 
 uint32_t backendTicks() { return ticks; }
 
-// Nobody looks at the headless screen until a screenshot reads the framebuffer.
+// The screen counts as shown only where the desktop would let the user see it: idle and in pauses.
 void backendPresent() {}
 
 // The trace has already named the cue; there is nothing to hear.

@@ -8,5 +8,8 @@
 
 // Carries out one parsed line; the reason when it could not be done.
 std::optional<std::string> runScriptLine(const ScriptLine& line);
+// Runs the program, with an empty roll queue, until it ends for good: a `restart` or `load` line
+// ends it and starts it again as a new process would start.
+void runProgram();
 // One line of the program's output (dumps, messages, the trace).
 void printLine(std::string_view text);
