@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: run test deps build build-asan test-asan bench fuzz soak clean
+.PHONY: run test deps build build-asan test-asan bench figures fuzz soak clean
 
 run: build
 	./$(BUILD)/rendaro
@@ -51,6 +51,10 @@ soak: build
 
 bench: build
 	./$(BUILD)/tools/rendaro-bench
+
+# The desktop program's start-up time, memory and CPU use on a virtual X display.
+figures: build
+	tools/bench/desktop_figures.sh $(BUILD)/rendaro $(BUILD)/tools/rendaro-cli
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz fuzz-out
