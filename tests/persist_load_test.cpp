@@ -2,6 +2,8 @@
 // game that starts, and that both copies hold that game afterwards.
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
 #include <filesystem>
 
 #include "persist/savefile.h"
@@ -11,7 +13,9 @@
 
 namespace {
 
-enum Copy { Missing, GameA, GameB, BadSum, Malformed, Short, Cut, Long, TextType };
+// ByHand: game A in the settings store's own file format (magic, type, length, value, CRC-32), written
+// here rather than by the store, so that a slip on both sides of the store would still show.
+enum Copy { Missing, GameA, GameB, BadSum, Malformed, Short, Cut, Long, TextType, ByHand };
 enum Result { StartUp, A, B };
 
 // A game in progress, and a later one whose record also carries bytes of its own after the blocks.
@@ -54,7 +58,7 @@ TEST(PersistLoad, Table) {
         {GameA, GameB, B},         {GameB, GameA, A},         {BadSum, GameA, StartUp},     {GameA, BadSum, StartUp},
         {Malformed, GameA, StartUp}, {GameA, Malformed, StartUp}, {Short, Missing, StartUp}, {Cut, GameA, A},
         {Missing, TextType, StartUp}, {GameA, TextType, A},    {Missing, Short, StartUp},     {GameA, Short, A},
-        {GameA, Long, A},          {GameB, Missing, B},
+        {GameA, Long, A},          {GameB, Missing, B},       {Missing, ByHand, A},
     };
     const std::string folder = scratchFolder("load").string();
     for (const Row& row : rows) {
@@ -64,7 +68,13 @@ TEST(PersistLoad, Table) {
         prepareStart(folder);
         std::fill(std::begin(saveBuffer), std::end(saveBuffer), 0);
         if (row.file != Missing) writeText(folder + "/rendart", bytesOf(row.file));
-        if (row.settings != Missing) {
+        if (row.settings == ByHand) {
+            std::string value = "RDV1" + std::string("\3\0\0\0\xf8\0\0\0", 8) + bytesOf(GameA);
+            const uLong crc = crc32(0, reinterpret_cast<const Bytef*>(value.data()), static_cast<uInt>(value.size()));
+            for (int i = 0; i < 4; ++i) value += static_cast<char>(crc >> (8 * i));
+            std::filesystem::create_directories(folder + "/Calverin");
+            writeText(folder + "/Calverin/Rendaro", value);
+        } else if (row.settings != Missing) {
             const std::string value = bytesOf(row.settings);
             ASSERT_TRUE(storeSetValue("SOFTWARE\\Calverin", "Rendaro", row.settings == TextType ? REG_SZ : REG_BINARY,
                                       reinterpret_cast<const uint8_t*>(value.data()), value.size()));
