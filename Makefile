@@ -2,11 +2,13 @@
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRENDARO_WERROR=ON
 
-.PHONY: run test deps build build-asan test-asan bench figures fuzz soak clean
+.PHONY: run test deps configure build build-asan test-asan bench figures report fuzz soak package clean
 
-run: build
+# The game alone, and what it needs: tests and benchmarks wait for `make test` and `make bench`.
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target rendaro
 	./$(BUILD)/rendaro
 
 test: build
@@ -16,12 +18,14 @@ test: build
 deps:
 	@scripts/install-deps.sh
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 build-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRENDARO_SANITIZE=ON >/dev/null
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRENDARO_SANITIZE=ON -DRENDARO_WERROR=ON >/dev/null
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 test-asan: build-asan
@@ -49,12 +53,28 @@ soak: build
 	RENDARO_MONKEY_EVENTS=$(SOAK_EVENTS) RENDARO_CRASH_KILLS=$(SOAK_KILLS) \
 	  ./$(BUILD)/tests/rendaro-tests --gtest_filter='Monkey*:CrashConsistency*'
 
+# The micro-benchmarks, then whole computer-only games in one simulator process.
 bench: build
 	./$(BUILD)/tools/rendaro-bench
+	./$(BUILD)/tools/rendaro-sim --games 3000 --seed 1 | grep 'per second'
+
+# docs/strength.md and its charts: the computer's strength and the dice's fairness, measured.
+report: build
+	scripts/strength-report.sh $(BUILD)/tools/rendaro-sim
+
+# The Debian package, built in release from what it ships only, then unpacked and tried.
+PACKAGE_BUILD ?= build-package
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target rendaro rendaro-cli rendaro-desktop-files
+	cd $(PACKAGE_BUILD) && cpack >/dev/null
+	mv $(PACKAGE_BUILD)/rendaro_*_amd64.deb .
+	tests/package_test.sh rendaro_*_amd64.deb
 
 # The desktop program's start-up time, memory and CPU use on a virtual X display.
 figures: build
 	tools/bench/desktop_figures.sh $(BUILD)/rendaro $(BUILD)/tools/rendaro-cli
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz fuzz-out
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) build-fuzz fuzz-out rendaro_*_amd64.deb

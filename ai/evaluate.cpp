@@ -14,6 +14,16 @@ enum Query : uint8_t {
     QueryCount
 };
 
+// The filters of those questions, from the rules' bits.
+constexpr uint32_t AnyStack = TargetSingle | TargetPair;
+constexpr uint32_t AnySquare = TargetSafe | TargetUnsafe;
+constexpr uint32_t PairAheadFilter = BlockingFilter;
+constexpr uint32_t SingleAheadFilter = TargetOpponent | TargetSingle | TargetAhead | TargetUnsafe;
+constexpr uint32_t FriendAheadFilter = TargetOwnSide | AnyStack | TargetAhead | AnySquare;
+constexpr uint32_t EnemyBehindFilter = TargetOpponent | AnyStack | TargetBehind | AnySquare;
+constexpr uint32_t EnemyAheadOrHereFilter = TargetOpponent | AnyStack | TargetAhead | AnySquare | TargetOwnSquare;
+constexpr uint32_t PairAheadOrHereFilter = TargetOpponent | TargetPair | TargetAhead | AnySquare | TargetOwnSquare;
+
 bool landsSafe(uint8_t colour, uint32_t progress) {
     return progress >= 44 || isSafeSquare(squareOf(colour, progress));
 }
@@ -54,7 +64,7 @@ void evaluateMove(uint8_t c, uint8_t t, uint8_t v, MoveScore& out) {
     }
 
     const BoardSlot& here = slotOf(c, t);
-    const uint8_t n = popcount(static_cast<uint16_t>(here.tokenMask & sideMask(c)));
+    const uint8_t n = tokenCount(static_cast<uint16_t>(here.tokenMask & sideMask(c)));
     const uint8_t h = v / 2;
     const bool pairDie = v % 2 == 0 && n >= 2;
     if (p + v > 48 && !(pairDie && p + h <= 48)) {
@@ -64,10 +74,18 @@ void evaluateMove(uint8_t c, uint8_t t, uint8_t v, MoveScore& out) {
 
     const uint8_t halfTotal = static_cast<uint8_t>(T / 2), total = static_cast<uint8_t>(T);
     TargetQuery q[QueryCount] = {
-        {0x9A, None, None, None, None},      {0x96, None, None, None, None},  {0xDD, None, None, None, None},
-        {0xEE, None, None, None, None},      {0x1DE, None, None, None, None}, {0x1DA, None, None, None, None},
-        {0x9A, h, None, None, None},         {0x96, v, None, None, None},     {0x9A, halfTotal, None, None, None},
-        {0x96, total, None, None, None},     {0x96, h, None, None, None},     {0x96, halfTotal, None, None, None},
+        {PairAheadFilter, None, None, None, None},
+        {SingleAheadFilter, None, None, None, None},
+        {FriendAheadFilter, None, None, None, None},
+        {EnemyBehindFilter, None, None, None, None},
+        {EnemyAheadOrHereFilter, None, None, None, None},
+        {PairAheadOrHereFilter, None, None, None, None},
+        {PairAheadFilter, h, None, None, None},
+        {SingleAheadFilter, v, None, None, None},
+        {PairAheadFilter, halfTotal, None, None, None},
+        {SingleAheadFilter, total, None, None, None},
+        {SingleAheadFilter, h, None, None, None},
+        {SingleAheadFilter, halfTotal, None, None, None},
     };
     scanSquares(c, t, q, QueryCount);
 
@@ -141,7 +159,7 @@ bool entryCaptureChance(uint8_t c, uint32_t T) {
         const uint32_t q = slot.square;
         // Plain comparisons: squares beyond 44, which wrap to 1, are never looked at.
         if (q == None || q <= start || q > start + reach || q > 44 || isSafeSquare(static_cast<int32_t>(q))) continue;
-        const uint8_t m = popcount(static_cast<uint16_t>(slot.tokenMask & others));
+        const uint8_t m = tokenCount(static_cast<uint16_t>(slot.tokenMask & others));
         if (m > 1) return false;
         if (m == 1 && q - start == reach) chance = true;
     }

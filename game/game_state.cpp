@@ -4,6 +4,7 @@
 #include <bit>
 
 GameState game;
+char messageText[MessageCapacity]{};
 
 uint16_t sideMask(uint8_t colour) {
     uint16_t mask = static_cast<uint16_t>(0xF << (4 * colour));
@@ -18,7 +19,7 @@ uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colo
     const int bit = std::countr_zero(set);
     colour = static_cast<uint8_t>(bit / 4);
     token = static_cast<uint8_t>(bit % 4);
-    return popcount(static_cast<uint16_t>(set & (set - 1)));
+    return tokenCount(static_cast<uint16_t>(set & (set - 1)));
 }
 
 uint8_t dieValue(uint8_t d) { return d == sixesRolled() ? lastDie() : 6; }
@@ -37,3 +38,11 @@ uint8_t firstUnplayedDie() {
 }
 
 void clearPendingMove() { game.pendingMove = PendingMove{None, None, None, None, None}; }
+
+void resetGameRecord() {
+    messageText[0] = '\0';
+    game.core = CoreBlock{};
+    game.core.flags = DefaultFlags;
+    clearPendingMove();
+    game.moveKind = None;
+}

@@ -1,5 +1,6 @@
 // The one game record: stored blocks, the flags word and the operations every subsystem shares.
 #pragma once
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -73,28 +74,30 @@ static_assert(sizeof(PlayerRecord) * 4 == 36);
 static_assert(sizeof(BoardSlot) * 16 == 64 && offsetof(BoardSlot, tokenMask) == 2);
 static_assert(sizeof(PendingMove) == 5);
 
-struct UndoSnapshot {
+// The four blocks as the save record and the undo snapshot hold them.
+struct StoredBlocks {
     CoreBlock core;
     PlayerRecord players[4];
     BoardSlot board[16];
     PendingMove pendingMove;
 };
 
-struct GameState {
-    CoreBlock core;
-    PlayerRecord players[4];
-    BoardSlot board[16];
-    PendingMove pendingMove;
-    // The pair-move choice: not stored, not in the snapshot.
+// The game plays on its stored blocks; the rest of the record is never stored.
+struct GameState : StoredBlocks {
+    // The pair-move choice: not in the snapshot.
     uint8_t ownOnSquare;
     uint8_t partnerOnSquare;
     uint8_t moveKind;
     uint8_t moveKindChoices[5];
-    UndoSnapshot undo;
+    StoredBlocks undo;
     int16_t boardSize;
 };
 
 extern GameState game;
+
+// The message shown below the board: kept beside the record, never stored.
+constexpr int MessageCapacity = 128;  // 127 characters and the terminator
+extern char messageText[MessageCapacity];
 
 // ---- The flags word ---------------------------------------------------------------------------
 
@@ -118,20 +121,16 @@ inline void setLastDieUsed(bool on) { setFlag(LastDieUsedBit, on); }
 
 inline uint8_t partner(uint8_t p) { return (p + 2) % 4; }
 uint16_t sideMask(uint8_t colour);
-// Bit counting by halves: the baseline instruction set has no population count.
-inline uint8_t popcount(uint16_t mask) {
-    uint32_t v = mask;
-    v = v - ((v >> 1) & 0x5555u);
-    v = (v & 0x3333u) + ((v >> 2) & 0x3333u);
-    v = (v + (v >> 4)) & 0x0F0Fu;
-    return static_cast<uint8_t>((v + (v >> 8)) & 0x1Fu);
-}
+// How many tokens a mask of 4 * colour + token bits names.
+inline uint8_t tokenCount(uint16_t mask) { return static_cast<uint8_t>(std::popcount(mask)); }
 // Reports the token after the first `skip` of (slot mask & mask); returns how many follow it.
 uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token);
 uint8_t dieValue(uint8_t d);
 bool dieUsed(uint8_t d);
 uint8_t firstUnplayedDie();
 void clearPendingMove();  // all five bytes to 255
+// The record as the program starts: default options, no turn under way, no message.
+void resetGameRecord();
 
 // The board slot and the progress of one token, for readability at call sites.
 inline BoardSlot& slotOf(uint8_t colour, uint8_t token) { return game.board[game.players[colour].slot[token]]; }

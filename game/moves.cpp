@@ -7,6 +7,7 @@
 #include "platform/system/sound.h"
 #include "render/panel.h"
 #include "render/tokens.h"
+#include "resources/ids.h"
 
 namespace {
 
@@ -121,8 +122,8 @@ bool announceResult() {
     const uint8_t winner = game.core.currentPlayer;
     const bool won = flag(FlagPartners) ? winner % 2 == 0 : winner == 0;
     int id;
-    if (flag(FlagOnePlayer)) id = won ? 1403 : 1404;
-    else id = won ? 1405 : 1406;
+    if (flag(FlagOnePlayer)) id = won ? MsgYouWin : MsgComputerWins;
+    else id = won ? MsgPlayer1Wins : MsgPlayer2Wins;
     setMessage(id, false);
     return won;
 }

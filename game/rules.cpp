@@ -15,20 +15,30 @@ constexpr int SightRange = 18;  // squares this far away or further are out of s
 // The filter bit, as a bit number, of each property value a square may have.
 enum PropertyBit : uint8_t { OwnSide, Opponent, Single, Pair, Ahead, Behind, Safe, Unsafe, OwnSquare, PropertyBits };
 
-// The filters of the latest scan and, per property value, the set of those filters that accept it.
-// Evaluations put the same questions again and again, so the sets are rebuilt only on a change.
+// The filters of a recent scan and, per property value, the set of those filters that accept it.
+// Evaluations put the same questions again and again, between capture checks with a question of their
+// own, so the sets of the two latest kinds of scan are kept and rebuilt only on a change.
 struct FilterIndex {
     int count;
     uint32_t filters[BatchSize];
     uint32_t accepts[PropertyBits];
 };
-FilterIndex filterIndex{};
+constexpr int KeptIndices = 2;
+FilterIndex filterIndex[KeptIndices]{};
+int latestIndex = 0;
+
+bool sameFilters(const FilterIndex& index, const TargetQuery* queries, int count) {
+    if (count != index.count) return false;
+    for (int k = 0; k < count; ++k)
+        if (queries[k].filter != index.filters[k]) return false;
+    return true;
+}
 
 const uint32_t* acceptingSets(const TargetQuery* queries, int count) {
-    FilterIndex& index = filterIndex;
-    bool same = count == index.count;
-    for (int k = 0; k < count && same; ++k) same = queries[k].filter == index.filters[k];
-    if (same) return index.accepts;
+    if (sameFilters(filterIndex[latestIndex], queries, count)) return filterIndex[latestIndex].accepts;
+    latestIndex = (latestIndex + 1) % KeptIndices;
+    FilterIndex& index = filterIndex[latestIndex];
+    if (sameFilters(index, queries, count)) return index.accepts;
     index.count = count;
     for (uint32_t& set : index.accepts) set = 0;
     for (int k = 0; k < count; ++k) {
@@ -36,6 +46,12 @@ const uint32_t* acceptingSets(const TargetQuery* queries, int count) {
         for (int b = 0; b < PropertyBits; ++b) index.accepts[b] |= ((queries[k].filter >> b) & 1u) << k;
     }
     return index.accepts;
+}
+
+// The tokens of the other side than colour p's.
+uint16_t opponentTokens(uint8_t p) {
+    if (!flag(FlagPartners)) return static_cast<uint16_t>(~(0xFu << (4 * p)));
+    return p % 2 == 0 ? 0xF0F0 : 0x0F0F;
 }
 
 }  // namespace
@@ -51,6 +67,7 @@ void scanSquares(uint8_t p, uint8_t t, TargetQuery* queries, int count) {
     const int32_t s0 = squareOf(p, r);
     if (s0 == SquareYard || s0 > 44) return;
     const uint16_t moverBit = static_cast<uint16_t>(1u << (4 * p + t));
+    const uint16_t opponents = opponentTokens(p);
 
     // The sets of queries that accept each property value and each distance, so that a square is
     // tested against all queries at once.
@@ -91,8 +108,8 @@ void scanSquares(uint8_t p, uint8_t t, TargetQuery* queries, int count) {
         const uint16_t others = static_cast<uint16_t>(slot.tokenMask & ~moverBit);
         const int first = std::countr_zero(others);
         const uint8_t c1 = static_cast<uint8_t>(first / 4), t1 = static_cast<uint8_t>(first % 4);
-        const bool opponent = flag(FlagPartners) ? (c1 % 2) != (p % 2) : c1 != p;
-        open &= accepts[popcount(others) > 1 ? Pair : Single] & accepts[opponent ? Opponent : OwnSide];
+        const bool opponent = ((opponents >> first) & 1u) != 0;
+        open &= accepts[tokenCount(others) > 1 ? Pair : Single] & accepts[opponent ? Opponent : OwnSide];
 
         for (; open != 0; open &= open - 1) {
             TargetQuery& q = queries[std::countr_zero(open)];

@@ -2,19 +2,24 @@
 #pragma once
 #include <cstdint>
 
+#include "resources/ids.h"
+
 constexpr int16_t ScoreNotEvaluated = 30000;
 constexpr int16_t RefuseNeedsSix = 30001;
 constexpr int16_t RefuseBlocked = 30002;
 constexpr int16_t RefusePastHome = 30003;
-constexpr int16_t RefusalToMessage = 28780;  // refusal code - this = its message id
+// Refusal code - this = its message id.
+constexpr int16_t RefusalToMessage = RefuseNeedsSix - MsgNeedsSix;
+static_assert(RefuseBlocked - RefusalToMessage == MsgBlocked && RefusePastHome - RefusalToMessage == MsgPastHome);
 
 // Filter bits of a TargetQuery.
 enum : uint32_t {
     TargetOwnSide = 0x01, TargetOpponent = 0x02, TargetSingle = 0x04, TargetPair = 0x08,
     TargetAhead = 0x10, TargetBehind = 0x20, TargetSafe = 0x40, TargetUnsafe = 0x80, TargetOwnSquare = 0x100,
 };
-constexpr uint32_t BlockingFilter = 154;
-constexpr uint32_t CaptureFilter = 158;
+// An opponent's pair ahead on an unsafe square blocks; an opponent's single token or pair there is captured.
+constexpr uint32_t BlockingFilter = TargetOpponent | TargetPair | TargetAhead | TargetUnsafe;
+constexpr uint32_t CaptureFilter = BlockingFilter | TargetSingle;
 
 struct TargetQuery {
     uint32_t filter;

@@ -13,7 +13,7 @@ void requestNewGame(uint32_t command) {
     if (turnState() != GameOver) {
         // Side 0 still at its Quick Start placement has nothing to lose.
         const uint32_t limit = (1 + partnersBit()) * (flag(FlagQuickStart) ? 1 : 0);
-        if (sideProgress(0) > limit && !askYesNo(1602)) return;
+        if (sideProgress(0) > limit && !askYesNo(AskAbandonGame)) return;
     }
     newGame(command);
 }
@@ -25,7 +25,7 @@ void newGame(uint32_t command) {
     clearPendingMove();
     seedDice(GetTickCount());
     enableMenuButton(CmdUndo, false);
-    setMessage(1201, true);  // colour 0 is always a person
+    setMessage(MsgTapRoll, true);  // colour 0 is always a person
     invalidateAll(true);
 }
 

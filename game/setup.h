@@ -2,9 +2,7 @@
 #pragma once
 #include <cstdint>
 
-constexpr uint32_t CmdOnePlayerGame = 4011;
-constexpr uint32_t CmdTwoPlayerGame = 4012;
-constexpr uint32_t CmdTwoPlayerGameAlt = 4013;
+#include "resources/ids.h"
 
 void requestNewGame(uint32_t command);
 void newGame(uint32_t command);

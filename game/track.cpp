@@ -72,22 +72,6 @@ constexpr double SquareCentre[61][2] = {
 
 }  // namespace
 
-uint8_t squareOf(uint8_t p, uint32_t r) {
-    r &= 0xFF;  // a walk back home passes its step count modulo 256
-    if (r == 0) return SquareYard;
-    if (r <= 43) {
-        uint32_t s = (11u * p + r) % 44;
-        return static_cast<uint8_t>(s == 0 ? 44 : s);
-    }
-    if (r <= 47) return static_cast<uint8_t>(r + 4u * p + 1);
-    return SquareHome;
-}
-
-bool isSafeSquare(int32_t s) {
-    // Signed remainders: (3 - 7) % 11 is -4, so square 3 is not safe.
-    return s >= 1 && s <= 43 && ((s - 1) % 11 == 0 || (s - 7) % 11 == 0);
-}
-
 void tokenPoint(uint8_t s, uint8_t p, uint8_t i, int32_t& x, int32_t& y) {
     const int32_t S = game.boardSize;
     if (s >= 1 && s <= 60) {

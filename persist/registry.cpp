@@ -1,7 +1,6 @@
 // The registry copy of the saved record: one binary value under a fixed key.
 #include "persist/registry.h"
 
-#include "persist/savefile.h"
 #include "platform/system/store.h"
 
 namespace {

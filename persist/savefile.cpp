@@ -51,8 +51,9 @@ void byteFields(RecordBytes<Save> record, int& at, uint8_t (&values)[N]) {
 // The four stored blocks, field by field in stored order: the one description that saving and
 // loading both follow.
 template <bool Save>
-void walkBlocks(RecordBytes<Save> record, CoreBlock& core, PlayerRecord (&players)[4], BoardSlot (&board)[16],
-                PendingMove& move) {
+void walkBlocks(RecordBytes<Save> record, StoredBlocks& blocks) {
+    CoreBlock& core = blocks.core;
+    PendingMove& move = blocks.pendingMove;
     int at = BlocksOffset;
     field<Save>(record, at, core.currentPlayer);
     byteFields<Save>(record, at, core.reserved1);
@@ -62,12 +63,12 @@ void walkBlocks(RecordBytes<Save> record, CoreBlock& core, PlayerRecord (&player
     field<Save>(record, at, core.gamesWon);
     field<Save>(record, at, core.gamesLost);
     byteFields<Save>(record, at, core.reserved3);
-    for (PlayerRecord& player : players) {
+    for (PlayerRecord& player : blocks.players) {
         field<Save>(record, at, player.kind);
         byteFields<Save>(record, at, player.progress);
         byteFields<Save>(record, at, player.slot);
     }
-    for (BoardSlot& slot : board) {
+    for (BoardSlot& slot : blocks.board) {
         field<Save>(record, at, slot.square);
         field<Save>(record, at, slot.count);
         field<Save>(record, at, slot.tokenMask);
@@ -132,7 +133,7 @@ bool boardIsSound(const PlayerRecord (&players)[4], const BoardSlot (&board)[16]
     for (int i = 0; i < 16; ++i) {
         const BoardSlot& slot = board[i];
         if (slot.square == None) continue;
-        if (slot.square > SquareHome || slot.tokenMask == 0 || slot.count != popcount(slot.tokenMask) ||
+        if (slot.square > SquareHome || slot.tokenMask == 0 || slot.count != tokenCount(slot.tokenMask) ||
             (placed & slot.tokenMask) != 0)
             return false;
         placed = static_cast<uint16_t>(placed | slot.tokenMask);
@@ -215,19 +216,19 @@ uint32_t recordChecksum(const uint8_t* buffer) {
 void packRecord() {
     saveBuffer[MarkerOffset] = 1;
     std::memset(saveBuffer + MarkerOffset + 1, 0, BlocksOffset - MarkerOffset - 1);
-    walkBlocks<true>(saveBuffer, game.core, game.players, game.board, game.pendingMove);
+    walkBlocks<true>(saveBuffer, game);
     uint32_t checksum = recordChecksum(saveBuffer);
     int at = ChecksumOffset;
     field<true>(saveBuffer, at, checksum);
 }
 
 void unpackRecord(const uint8_t* buffer) {
-    walkBlocks<false>(buffer, game.core, game.players, game.board, game.pendingMove);
+    walkBlocks<false>(buffer, game);
 }
 
 bool recordIsWellFormed(const uint8_t* buffer) {
-    UndoSnapshot record{};
-    walkBlocks<false>(buffer, record.core, record.players, record.board, record.pendingMove);
+    StoredBlocks record{};
+    walkBlocks<false>(buffer, record);
     const uint8_t current = record.core.currentPlayer;
     const bool partners = (record.core.flags & FlagPartners) != 0;
     return current <= 3 && lineUpIsSound(record.players, partners) && inPlay(current, partners) &&

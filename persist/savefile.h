@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-constexpr int SaveRecordSize = 248;
+#include "persist/registry.h"
 
 // Kept for the whole run; offsets 148..247 are carried through from whatever was loaded.
 extern uint8_t saveBuffer[SaveRecordSize];

@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/track.h"
 #include "platform/window/messages.h"
+#include "render/dice_row.h"
 #include "render/layout.h"
 #include "render/panel.h"
 #include "render/tokens.h"
@@ -123,6 +124,28 @@ void drawSafeSquares() {
     Rectangle(drawSurface, twelve15, third, thirteen15 + 1, four9 + 1);
 }
 
+void drawComputerMarks() {
+    for (uint8_t p = 0; p < 4; ++p) {
+        if (game.players[p].kind != Computer) continue;
+        useObject(colourPen(p, PenThinDark));
+        const int32_t cx = yardCentreX(p), cy = yardCentreY(p);
+        drawLine(cx - 5, cy - 7, cx + 3, cy - 7);
+        drawLine(cx - 5, cy - 7, cx - 5, cy + 3);
+        drawLine(cx - 6, cy + 8, cx + 5, cy + 8);
+        drawLine(cx + 5, cy - 8, cx + 5, cy + 9);
+        for (int32_t i = 0; i < 4; ++i) drawLine(cx - 4 + 2 * i, cy + 5, cx - 4 + 2 * i, cy + 6);
+    }
+}
+
+void drawStars() {
+    for (uint8_t s = 0; s <= 60; ++s) {
+        if (!isSafeSquare(s)) continue;
+        int32_t x = 0, y = 0;
+        tokenPoint(s, 0, 0, x, y);
+        drawStar(x, y);
+    }
+}
+
 }  // namespace
 
 void paintWindow() {
@@ -164,29 +187,8 @@ void paintBoard() {
     useObject(previousBrush);
 }
 
-void drawComputerMarks() {
-    for (uint8_t p = 0; p < 4; ++p) {
-        if (game.players[p].kind != Computer) continue;
-        useObject(colourPen(p, PenThinDark));
-        const int32_t cx = yardCentreX(p), cy = yardCentreY(p);
-        drawLine(cx - 5, cy - 7, cx + 3, cy - 7);
-        drawLine(cx - 5, cy - 7, cx - 5, cy + 3);
-        drawLine(cx - 6, cy + 8, cx + 5, cy + 8);
-        drawLine(cx + 5, cy - 8, cx + 5, cy + 9);
-        for (int32_t i = 0; i < 4; ++i) drawLine(cx - 4 + 2 * i, cy + 5, cx - 4 + 2 * i, cy + 6);
-    }
-}
-
-void drawStars() {
-    for (uint8_t s = 0; s <= 60; ++s) {
-        if (!isSafeSquare(s)) continue;
-        int32_t x = 0, y = 0;
-        tokenPoint(s, 0, 0, x, y);
-        drawStar(x, y);
-    }
-}
-
 void drawTurnMarker(bool erase) {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     const int32_t S = boardSide();
     forEachColourOfSide([&](uint8_t p) {
         useStock(HOLLOW_BRUSH);

@@ -3,7 +3,5 @@
 
 void paintWindow();
 void paintBoard();
-void drawComputerMarks();
-void drawStars();
 void drawTurnMarker(bool erase);
 void drawWinnerMarker();

@@ -5,7 +5,6 @@
 
 #include "ai/choice.h"
 #include "game/game_state.h"
-#include "render/panel.h"
 
 int16_t screenWidth{};
 int16_t screenHeight{};
@@ -27,6 +26,17 @@ constexpr Colour GreyPenColour = RGB(136, 136, 136);
 constexpr int FirstImageResource = 102;
 constexpr int BoardFontHeight = 12;
 
+void loadImages() {
+    for (int i = 0; i < 9; ++i) images[i] = LoadBitmap(FirstImageResource + i);
+}
+
+void freeImages() {
+    for (HBITMAP& image : images) {
+        if (image) DeleteObject(image);
+        image = nullptr;
+    }
+}
+
 }  // namespace
 
 const Colour lightColours[4] = {shadeColours[ShadeLight][0], shadeColours[ShadeLight][1], shadeColours[ShadeLight][2],
@@ -36,11 +46,7 @@ void initScreenLayout() {
     screenWidth = static_cast<int16_t>(GetSystemMetrics(SM_CXSCREEN));
     screenHeight = static_cast<int16_t>(GetSystemMetrics(SM_CYSCREEN));
     game.boardSize = screenWidth < screenHeight ? screenWidth : screenHeight;
-    messageText[0] = '\0';
-    game.core = CoreBlock{};
-    game.core.flags = DefaultFlags;
-    clearPendingMove();
-    game.moveKind = None;
+    resetGameRecord();
     resetMoveScores();
 }
 
@@ -57,17 +63,6 @@ bool createDrawingResources() {
     loadImages();
     boardFont = CreateFontCellHeight(BoardFontHeight);
     return brushes[0][ShadeLight] != nullptr && greyPen() != nullptr;
-}
-
-void loadImages() {
-    for (int i = 0; i < 9; ++i) images[i] = LoadBitmap(FirstImageResource + i);
-}
-
-void freeImages() {
-    for (HBITMAP& image : images) {
-        if (image) DeleteObject(image);
-        image = nullptr;
-    }
 }
 
 void destroyDrawingResources() {

@@ -23,8 +23,6 @@ inline HPEN greyPen() { return pens[GreyPenIndex]; }
 
 void initScreenLayout();
 bool createDrawingResources();
-void loadImages();
-void freeImages();
 void destroyDrawingResources();
 void drawTextAt(const char* text, int32_t x, int32_t y);
 void copyImage(HBITMAP image, int32_t x, int32_t y, int32_t width, int32_t height, uint32_t rop);

@@ -7,13 +7,11 @@
 #include "platform/window/messages.h"
 #include "render/layout.h"
 #include "render/tokens.h"
+#include "resources/ids.h"
 #include "resources/strings.h"
-
-char messageText[MessageCapacity]{};
 
 namespace {
 
-constexpr int ChooseLabel = 1210;
 constexpr int32_t PanelSplitX = 80;
 
 // Every string is loaded here first, so a missing one never disturbs what is shown.
@@ -37,6 +35,20 @@ void clearWhite(const Rect& area) {
     Rectangle(drawSurface, area.left, area.top, area.right, area.bottom);
 }
 
+void invalidateMessagePanel() {
+    const Rect area = belowBoard(PanelSplitX, screenWidth - 1);
+    InvalidateRect(&area, false);
+}
+
+void drawTokenIcons(uint8_t code, int32_t x, int32_t y) {
+    int32_t n = 0;
+    for (uint8_t bit = 0; bit < 4; ++bit) {
+        if (!(code & (1u << bit))) continue;
+        drawTokenDisc(static_cast<uint8_t>((game.core.currentPlayer + (bit >= 2 ? 2 : 0)) % 4), x + 5 * n, y);
+        ++n;
+    }
+}
+
 }  // namespace
 
 void setMessage(int id, bool invalidate) {
@@ -46,6 +58,7 @@ void setMessage(int id, bool invalidate) {
 }
 
 void drawMessagePanel() {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     clearMessageArea();
     if (!(flag(FlagShowTips) || turnState() == GameOver) || messageText[0] == '\0') return;
     const Rect box{PanelSplitX, game.boardSize + 2, screenWidth - game.boardSize / 6, screenHeight};
@@ -56,11 +69,6 @@ void clearDiceArea() { clearWhite(belowBoard(1, PanelSplitX)); }
 
 void clearMessageArea() { clearWhite(belowBoard(PanelSplitX, screenWidth - 1)); }
 
-void invalidateMessagePanel() {
-    const Rect area = belowBoard(PanelSplitX, screenWidth - 1);
-    InvalidateRect(&area, false);
-}
-
 void invalidateAll(bool erase) {
     const Rect whole{0, 0, screenWidth, screenHeight};
     InvalidateRect(&whole, erase);
@@ -70,19 +78,10 @@ void drawChoosePanel() {
     const int32_t S = game.boardSize;
     clearDiceArea();
     clearMessageArea();
-    if (loadIntoScratch(ChooseLabel)) drawTextAt(scratch, 4, S + 8);
+    if (loadIntoScratch(MsgChoose)) drawTextAt(scratch, 4, S + 8);
     for (int32_t k = 0; k < 5; ++k) {
         const uint8_t code = game.moveKindChoices[k];
         if (code == None) break;
         drawTokenIcons(code, 75 + 30 * k, S + 14);
-    }
-}
-
-void drawTokenIcons(uint8_t code, int32_t x, int32_t y) {
-    int32_t n = 0;
-    for (uint8_t bit = 0; bit < 4; ++bit) {
-        if (!(code & (1u << bit))) continue;
-        drawTokenDisc(static_cast<uint8_t>((game.core.currentPlayer + (bit >= 2 ? 2 : 0)) % 4), x + 5 * n, y);
-        ++n;
     }
 }

@@ -2,14 +2,9 @@
 #pragma once
 #include <cstdint>
 
-constexpr int MessageCapacity = 128;  // 127 characters and the terminator
-extern char messageText[MessageCapacity];
-
 void setMessage(int id, bool invalidate);
 void drawMessagePanel();
 void clearDiceArea();
 void clearMessageArea();
-void invalidateMessagePanel();
 void invalidateAll(bool erase);
 void drawChoosePanel();
-void drawTokenIcons(uint8_t code, int32_t x, int32_t y);

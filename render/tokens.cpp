@@ -1,4 +1,4 @@
-// Tokens, dice and move animation: discs and stacks, square backgrounds, the token flash, the dice and the tumbling die.
+// Tokens: discs and stacks, square backgrounds, erasing and the flash of the tokens that can move.
 #include "render/tokens.h"
 
 #include "ai/choice.h"
@@ -6,14 +6,11 @@
 #include "game/track.h"
 #include "platform/window/clock.h"
 #include "render/layout.h"
-#include "render/panel.h"
 
 namespace {
 
 constexpr int16_t NoMove = 30000;
 constexpr int32_t MaxDrawnOnSquare = 8;
-constexpr int32_t FrameSize = 30;
-constexpr int32_t RollFrameCount = 6;
 
 bool onTrackOrColumn(uint8_t s) { return s >= 1 && s <= 60; }
 
@@ -34,12 +31,18 @@ void forEachMovableToken(F f) {
     }
 }
 
-DieLook lookOfDie(bool used, uint8_t index) {
-    if (used) return DieUsed;
-    return game.pendingMove.dieIndex == index ? DieSelected : DieNormal;
+void squareBrush(uint8_t square) {
+    HBRUSH brush = nullptr;
+    if (square >= 1 && square <= 43 && (square - 1) % 11 == 0)
+        brush = brushes[(square - 1) / 11][ShadeLight];
+    else if (isSafeSquare(square))
+        brush = GetStockObject(GRAY_BRUSH);
+    else if (square >= 45 && square <= 60)
+        brush = brushes[(square - 45) / 4][ShadeLight];
+    else
+        brush = GetStockObject(WHITE_BRUSH);
+    useObject(brush);
 }
-
-void drawPip(int32_t px, int32_t py) { Rectangle(drawSurface, px, py, px + 2, py + 2); }
 
 }  // namespace
 
@@ -54,6 +57,7 @@ void drawTokenDisc(uint8_t colour, int32_t x, int32_t y) {
 }
 
 void drawStack(uint8_t slot) {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     const BoardSlot& here = game.board[slot];
     const uint8_t s = here.square;
     const bool onTrack = onTrackOrColumn(s);
@@ -79,20 +83,8 @@ void drawAllStacks() {
         if (game.board[slot].square != None) drawStack(slot);
 }
 
-void squareBrush(uint8_t square) {
-    HBRUSH brush = nullptr;
-    if (square >= 1 && square <= 43 && (square - 1) % 11 == 0)
-        brush = brushes[(square - 1) / 11][ShadeLight];
-    else if (isSafeSquare(square))
-        brush = GetStockObject(GRAY_BRUSH);
-    else if (square >= 45 && square <= 60)
-        brush = brushes[(square - 45) / 4][ShadeLight];
-    else
-        brush = GetStockObject(WHITE_BRUSH);
-    useObject(brush);
-}
-
 void eraseToken(uint8_t square, uint8_t colour, uint8_t token) {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     const int32_t S = game.boardSize;
     int32_t x = 0, y = 0;
     tokenPoint(square, colour, token, x, y);
@@ -123,87 +115,12 @@ void flashMovableTokens() {
     blinkMovableTokens();
 }
 
-void drawDie(int32_t x, int32_t y, uint8_t value, DieLook look) {
-    switch (look) {
-        case DieSelected:
-            useStock(BLACK_PEN);
-            useObject(brushes[game.core.currentPlayer % 4][ShadeLight]);
-            break;
-        case DieUsed:
-            useObject(greyPen());
-            useStock(WHITE_BRUSH);
-            break;
-        case DieBlank:
-            useStock(WHITE_PEN);
-            useStock(WHITE_BRUSH);
-            break;
-        default:
-            useStock(BLACK_PEN);
-            useStock(WHITE_BRUSH);
-            break;
-    }
-    Rectangle(drawSurface, x + 1, y - 1, x + 21, y + 19);
-    Rectangle(drawSurface, x, y, x + 20, y + 20);
-    if (look == DieBlank) return;
-    if (value % 2 == 1) drawPip(x + 9, y + 9);
-    if (value > 1) {
-        drawPip(x + 4, y + 4);
-        drawPip(x + 14, y + 14);
-    }
-    if (value > 3) {
-        drawPip(x + 14, y + 4);
-        drawPip(x + 4, y + 14);
-    }
-    if (value == 6) {
-        drawPip(x + 4, y + 9);
-        drawPip(x + 14, y + 9);
-    }
-}
-
-void drawDiceRow() {
-    const int32_t y = game.boardSize + 5;
-    const uint8_t sixes = sixesRolled(), used = sixesUsed(), last = lastDie();
-    if (sixes >= 1) drawDie(4, y, 6, lookOfDie(used >= 1, 0));
-    if (sixes >= 2) drawDie(28, y, 6, lookOfDie(used >= 2, 1));
-    if (last >= 1 && last <= 5)
-        drawDie(4 + 24 * sixes, y, last, lookOfDie(lastDieUsed(), sixes));
-    else if (sixes == 3 && last == 6)
-        drawDie(52, y, 6, DieUsed);
-}
-
-void drawRollButton() {
-    const int32_t S = game.boardSize;
-    const uint8_t colour = game.core.currentPlayer % 4;
-    useStock(NULL_PEN);
-    useStock(GRAY_BRUSH);
-    RoundRect(drawSurface, S - 33, S + 6, S - 3, S + 26, 3, 3);
-    useStock(BLACK_PEN);
-    useObject(brushes[colour][ShadeLight]);
-    RoundRect(drawSurface, S - 34, S + 5, S - 5, S + 24, 2, 2);
-    SetBkColor(drawSurface, lightColours[colour]);
-    drawTextAt("Roll!", S - 28, S + 8);
-    SetBkColor(drawSurface, RGB(255, 255, 255));
-}
-
-int16_t rollAnimation(bool human) {
-    const int32_t S = game.boardSize;
-    const int32_t y = S + 1;
-    const int32_t stop = FrameSize * sixesRolled() + 8;
-    int32_t x = human ? S - 34 : 2 * (S - 34);
-    int frame = 0;
-    useStock(WHITE_PEN);
-    useStock(WHITE_BRUSH);
-    while (x >= stop) {
-        if (x <= S - 19) Rectangle(drawSurface, x, y, x + FrameSize, y + FrameSize);
-        x -= 15;
-        int32_t frameX = S - 34;
-        if (x <= S - 34) {
-            frameX = x;
-            if (!human && sixesRolled() == 0) clearDiceArea();
-        }
-        copyImage(images[FirstRollFrame + frame], frameX, y, FrameSize, FrameSize, SRCCOPY);
-        frame = (frame + 1) % RollFrameCount;
-        waitMs(50);
-    }
-    return static_cast<int16_t>(x);
+uint8_t listMovableTokens(uint8_t colours[MaxMovableTokens], uint8_t tokens[MaxMovableTokens]) {
+    uint8_t count = 0;
+    forEachMovableToken([&](uint8_t colour, uint8_t token) {
+        colours[count] = colour;
+        tokens[count] = token;
+        ++count;
+    });
+    return count;
 }

@@ -3,6 +3,8 @@
 
 #include <iterator>
 
+#include "resources/ids.h"
+
 namespace {
 
 constexpr int Static = -1;
@@ -16,25 +18,25 @@ constexpr DialogItem aboutItems[] = {
 
 constexpr DialogItem optionsItems[] = {
     {ControlKind::Label, Static, "Difficulty", 0, 7, 9, 29, 8},
-    {ControlKind::DropDownList, 3103, "", 0, 45, 7, 80, 44},
-    {ControlKind::CheckBox, 3105, "Play Sounds", 0, 45, 26, 55, 10},
+    {ControlKind::DropDownList, IdDifficulty, "", 0, 45, 7, 80, 44},
+    {ControlKind::CheckBox, IdPlaySounds, "Play Sounds", 0, 45, 26, 55, 10},
     {ControlKind::Label, Static, "Animate", 0, 7, 39, 35, 8},
-    {ControlKind::CheckBox, 3106, "Dice", 0, 45, 39, 32, 10},
-    {ControlKind::CheckBox, 10008, "Tokens", 0, 81, 39, 44, 10},
-    {ControlKind::CheckBox, 3107, "Quick Start", 0, 45, 52, 58, 10},
-    {ControlKind::CheckBox, 10007, "Show Tips", 0, 45, 65, 48, 10},
-    {ControlKind::CheckBox, 3104, "Short Games", 0, 45, 78, 57, 10},
+    {ControlKind::CheckBox, IdAnimateDice, "Dice", 0, 45, 39, 32, 10},
+    {ControlKind::CheckBox, IdAnimateTokens, "Tokens", 0, 81, 39, 44, 10},
+    {ControlKind::CheckBox, IdQuickStart, "Quick Start", 0, 45, 52, 58, 10},
+    {ControlKind::CheckBox, IdShowTips, "Show Tips", 0, 45, 65, 48, 10},
+    {ControlKind::CheckBox, IdShortGames, "Short Games", 0, 45, 78, 57, 10},
     {ControlKind::Label, Static, "Games Played", 0, 7, 94, 49, 8},
-    {ControlKind::Label, 3201, "0", 0, 61, 94, 64, 8},
+    {ControlKind::Label, IdGamesPlayed, "0", 0, 61, 94, 64, 8},
     {ControlKind::Label, Static, "Games Won", 0, 7, 104, 49, 8},
-    {ControlKind::Label, 3202, "0", 0, 61, 104, 64, 8},
+    {ControlKind::Label, IdGamesWon, "0", 0, 61, 104, 64, 8},
     {ControlKind::Label, Static, "Games Lost", 0, 7, 114, 49, 8},
-    {ControlKind::Label, 3203, "0", 0, 61, 114, 64, 8},
+    {ControlKind::Label, IdGamesLost, "0", 0, 61, 114, 64, 8},
 };
 
 constexpr DialogTemplate templates[] = {
-    {2001, "About Rendaro", "System", 8, 22, 17, 132, 132, aboutItems, static_cast<int>(std::size(aboutItems))},
-    {2002, "Rendaro", "System", 8, 0, 0, 132, 150, optionsItems, static_cast<int>(std::size(optionsItems))},
+    {AboutDialogTemplate, "About Rendaro", "System", 8, 22, 17, 132, 132, aboutItems, static_cast<int>(std::size(aboutItems))},
+    {OptionsDialogTemplate, "Rendaro", "System", 8, 0, 0, 132, 150, optionsItems, static_cast<int>(std::size(optionsItems))},
 };
 
 }  // namespace

@@ -2,5 +2,8 @@
 #pragma once
 #include "resources/assets.h"
 
+constexpr int ProgramIcon = 3;
+constexpr int ProgramIconSide = 32;
+
 // Null when the icon has no picture of that side.
 const ImageResource* findIcon(int id, int side);

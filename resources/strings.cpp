@@ -1,6 +1,8 @@
 // The string table: every text the game shows, by id.
 #include "resources/strings.h"
 
+#include "resources/ids.h"
+
 namespace {
 
 struct StringEntry {
@@ -9,28 +11,28 @@ struct StringEntry {
 };
 
 constexpr StringEntry Strings[] = {
-    {1001, "New"},
-    {1002, "View"},
-    {1201, "Tap the Roll button\nto roll the die"},
-    {1202, "Computer rolling die"},
-    {1203, "Tap a token to play\nor select a die"},
-    {1205, "Six!\nRoll again"},
-    {1206, "Six!\nComputer rolling again"},
-    {1207, "Three sixes in a row\nLose a turn"},
-    {1208, "Computer moving token"},
-    {1209, "Tap a token to play"},
-    {1210, "Choose:"},
-    {1220, "Undo complete\nPlay your roll again"},
-    {1221, "Token needs\na six to start"},
-    {1222, "Token is blocked\nby opponent's pair"},
-    {1223, "Token cannot\ngo past home"},
-    {1403, "Game Over\nYou Win!"},
-    {1404, "Game Over\nComputer Wins!"},
-    {1405, "Game Over\nPlayer 1 Wins!"},
-    {1406, "Game Over\nPlayer 2 Wins!"},
-    {1504, "Easy"},
-    {1505, "Normal"},
-    {1602, "Do you want to abandon the current game and start a new one?"},
+    {StrNew, "New"},
+    {StrView, "View"},
+    {MsgTapRoll, "Tap the Roll button\nto roll the die"},
+    {MsgComputerRolling, "Computer rolling die"},
+    {MsgTapTokenOrDie, "Tap a token to play\nor select a die"},
+    {MsgSixHuman, "Six!\nRoll again"},
+    {MsgSixComputer, "Six!\nComputer rolling again"},
+    {MsgThreeSixes, "Three sixes in a row\nLose a turn"},
+    {MsgComputerMoving, "Computer moving token"},
+    {MsgTapToken, "Tap a token to play"},
+    {MsgChoose, "Choose:"},
+    {MsgUndoComplete, "Undo complete\nPlay your roll again"},
+    {MsgNeedsSix, "Token needs\na six to start"},
+    {MsgBlocked, "Token is blocked\nby opponent's pair"},
+    {MsgPastHome, "Token cannot\ngo past home"},
+    {MsgYouWin, "Game Over\nYou Win!"},
+    {MsgComputerWins, "Game Over\nComputer Wins!"},
+    {MsgPlayer1Wins, "Game Over\nPlayer 1 Wins!"},
+    {MsgPlayer2Wins, "Game Over\nPlayer 2 Wins!"},
+    {StrEasy, "Easy"},
+    {StrNormal, "Normal"},
+    {AskAbandonGame, "Do you want to abandon the current game and start a new one?"},
 };
 
 }  // namespace

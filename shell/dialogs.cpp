@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int32_t TRUE = 1, FALSE = 0;
-constexpr int StringEasy = 1504, StringNormal = 1505;
 
 // Each check box of the Options dialog and the option bit it edits, in the order they are set and read.
 struct CheckBoxOption {
@@ -33,8 +32,8 @@ void showCounter(HDLG dialog, int control, uint32_t value) {
 
 void initOptions(HDLG dialog) {
     HCTL difficulty = GetDlgItem(dialog, IdDifficulty);
-    SendMessage(difficulty, CB_ADDSTRING, 0, reinterpret_cast<intptr_t>(loadString(StringEasy)));
-    SendMessage(difficulty, CB_ADDSTRING, 0, reinterpret_cast<intptr_t>(loadString(StringNormal)));
+    SendMessage(difficulty, CB_ADDSTRING, 0, reinterpret_cast<intptr_t>(loadString(StrEasy)));
+    SendMessage(difficulty, CB_ADDSTRING, 0, reinterpret_cast<intptr_t>(loadString(StrNormal)));
     SendMessage(difficulty, CB_SETCURSEL, flag(FlagNormal) ? 1 : 0, 0);
     for (const CheckBoxOption& option : checkBoxOptions)
         SendMessage(GetDlgItem(dialog, option.control), BM_SETCHECK, flag(option.bit) ? 1 : 0, 0);
@@ -48,8 +47,6 @@ void storeOptions(HDLG dialog) {
         setFlag(option.bit, (SendMessage(GetDlgItem(dialog, option.control), BM_GETCHECK, 0, 0) & 1) != 0);
     setFlag(FlagNormal, (SendMessage(GetDlgItem(dialog, IdDifficulty), CB_GETCURSEL, 0, 0) & 1) != 0);
 }
-
-}  // namespace
 
 int32_t baseDialogProc(HDLG dialog, uint32_t message, uint32_t wParam) {
     if (message == WM_INITDIALOG) {
@@ -87,6 +84,8 @@ int32_t aboutDialogProc(HDLG dialog, uint32_t message, uint32_t wParam, intptr_t
     if (message == WM_INITDIALOG) saveState();
     return handled;
 }
+
+}  // namespace
 
 void runAboutDialog() { DialogBoxIndirectParam(findDialogTemplate(AboutDialogTemplate), aboutDialogProc, 0); }
 

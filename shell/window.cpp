@@ -13,6 +13,7 @@
 #include "render/layout.h"
 #include "render/panel.h"
 #include "shell/dialogs.h"
+#include "shell/keys.h"
 #include "turn/controller.h"
 #include "turn/selection.h"
 
@@ -20,6 +21,20 @@ namespace {
 
 // 1 between a stylus press in the window and the next release: a release alone is no tap.
 uint8_t buttonDown = 0;
+
+bool createMainClass() { return createDrawingResources(); }
+
+void onTap(int32_t x, int32_t y) {
+    // A repaint still waiting (a tap queued right behind New game or Undo) is done first: the paint
+    // bracket below would otherwise erase it to white and validate it, leaving a blank board.
+    Rect waiting{};
+    if (GetUpdateRect(waiting)) paintWindow();
+    const HDC paintSurface = BeginPaint();
+    drawSurface = paintSurface;
+    handleTap(x, y);
+    drawSurface = nullptr;
+    EndPaint(paintSurface);
+}
 
 }  // namespace
 
@@ -30,13 +45,14 @@ int rendaroMain() {
     newGame(CmdOnePlayerGame);
     loadState();
     restoreSelection();
-    if (turnState() == GameOver) announceResult();
+    restoreMessage();
     Msg msg{};
-    while (GetMessage(msg)) DispatchMessage(msg);
+    while (GetMessage(msg)) {
+        DispatchMessage(msg);
+        refreshFocusRing();
+    }
     return 0;
 }
-
-bool createMainClass() { return createDrawingResources(); }
 
 int32_t mainWindowProc(uint32_t message, uint32_t wParam, int32_t lParam) {
     switch (message) {
@@ -56,7 +72,11 @@ int32_t mainWindowProc(uint32_t message, uint32_t wParam, int32_t lParam) {
     case WM_COMMAND:
         onCommand(wParam & 0xFFFF);
         return 0;
+    case WM_KEYDOWN:
+        onKey(wParam, static_cast<uint32_t>(lParam));
+        return 0;
     case WM_LBUTTONDOWN:
+        hideFocusRing();
         SetCapture();
         buttonDown = 1;
         return 0;
@@ -71,18 +91,6 @@ int32_t mainWindowProc(uint32_t message, uint32_t wParam, int32_t lParam) {
     default:
         return DefWindowProc(message, wParam, lParam);
     }
-}
-
-void onTap(int32_t x, int32_t y) {
-    // A repaint still waiting (a tap queued right behind New game or Undo) is done first: the paint
-    // bracket below would otherwise erase it to white and validate it, leaving a blank board.
-    Rect waiting{};
-    if (GetUpdateRect(waiting)) paintWindow();
-    const HDC paintSurface = BeginPaint();
-    drawSurface = paintSurface;
-    handleTap(x, y);
-    drawSurface = nullptr;
-    EndPaint(paintSurface);
 }
 
 void onCommand(uint32_t id) {

@@ -2,15 +2,10 @@
 #pragma once
 #include <cstdint>
 
-// Menu commands.
-enum : uint32_t {
-    CmdNewMenu = 4010, CmdViewMenu = 4020, CmdAbout = 4021, CmdOptions = 4022, CmdHelp = 4030,
-};
-constexpr int MsgAbandonGame = 1602;
+#include "resources/ids.h"
 
-// The entry procedure: single-instance check, start-up, the message loop. Returns 0 in every case.
+// The entry procedure: start-up, the saved game restored, the message loop. Returns 0 in every case.
+// (Keeping to one running copy is the desktop back-end's job, before it calls this.)
 int rendaroMain();
-bool createMainClass();
 int32_t mainWindowProc(uint32_t message, uint32_t wParam, int32_t lParam);
-void onTap(int32_t x, int32_t y);
 void onCommand(uint32_t id);

@@ -10,7 +10,7 @@ void expectBoardInvariants() {
     for (int i = 0; i < 16; ++i) {
         const BoardSlot& slot = game.board[i];
         if (slot.square == None) continue;
-        EXPECT_EQ(slot.count, popcount(slot.tokenMask)) << "slot " << i;
+        EXPECT_EQ(slot.count, tokenCount(slot.tokenMask)) << "slot " << i;
         EXPECT_NE(slot.count, 0) << "live slot " << i << " is empty";
         for (int j = i + 1; j < 16; ++j)
             EXPECT_FALSE(game.board[j].square == slot.square) << "slots " << i << " and " << j << " share a square";

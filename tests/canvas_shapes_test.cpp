@@ -72,22 +72,23 @@ TEST_F(CanvasShapes, RectangleOutlinesTheBoxEdgesAndNullPenFillsOnePixelLess) {
                                        ".............."}));
 }
 
-TEST_F(CanvasShapes, WidePenIsCentredOnTheOutline) {
+TEST_F(CanvasShapes, WidePenIsCentredOnTheOutlineWithRoundJoins) {
     HPEN wide = CreatePen(PS_SOLID, 3, Red);
     SelectObject(dc, wide);
     SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
     Rectangle(dc, 3, 3, 10, 10);
-    EXPECT_EQ(art(1, 1, 11, 11), rows({"...........",
-                                       ".rrrrrrrrr.",
-                                       ".rrrrrrrrr.",
-                                       ".rrrrrrrrr.",
-                                       ".rrr...rrr.",
-                                       ".rrr...rrr.",
-                                       ".rrr...rrr.",
-                                       ".rrrrrrrrr.",
-                                       ".rrrrrrrrr.",
-                                       ".rrrrrrrrr.",
-                                       "..........."}));
+    Rectangle(dc, 13, 3, 14, 7);
+    EXPECT_EQ(art(1, 1, 15, 11), rows({"...............",
+                                       "..rrrrrrr...r..",
+                                       ".rrrrrrrrr.rrr.",
+                                       ".rrrrrrrrr.rrr.",
+                                       ".rrr...rrr.rrr.",
+                                       ".rrr...rrr.rrr.",
+                                       ".rrr...rrr..r..",
+                                       ".rrrrrrrrr.....",
+                                       ".rrrrrrrrr.....",
+                                       "..rrrrrrr......",
+                                       "..............."}));
     SelectObject(dc, GetStockObject(BLACK_PEN));
     EXPECT_TRUE(DeleteObject(wide));
 }

@@ -22,13 +22,16 @@
 namespace {
 
 // What a careless or curious user does besides playing: taps on the bars, pop-ups, dialogs and the
-// question, taps anywhere (off the window and past 16 bits too), any command, answers, waits, and
-// now and then closing the program.
+// question, taps anywhere (off the window and past 16 bits too), keys, any command, answers, waits,
+// and now and then closing the program.
 std::string noiseLine(std::mt19937& random) {
     const auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<uint32_t>(n)); };
     const auto point = [](int x, int y) { return std::to_string(x) + " " + std::to_string(y); };
     const uint32_t menuCommands[] = {CmdNewMenu, CmdViewMenu, CmdAbout, CmdOptions, CmdHelp, 4040, 4011, 4012, 4013};
-    switch (pick(8)) {
+    const char* keys[] = {"space", "enter", "escape", "tab", "left", "down", "1", "3", "n", "y", "z", "v", "f2", "f3"};
+    const char* modifiers[] = {"", "", "", "shift+", "ctrl+", "alt+", "ctrl+shift+"};
+    switch (pick(9)) {
+    case 8: return std::string("key ") + modifiers[pick(7)] + keys[pick(14)];
     case 0: return "screen " + point(pick(240), 294 + pick(26));
     case 1: return "screen " + point(pick(240), pick(320));
     case 2: return "screen " + point(200 + pick(40), pick(26));

@@ -1,5 +1,6 @@
 // Saves that fail: read-only or missing folders, a blocked file name and a full disk. The game goes on
-// without a word, and the next start takes the copy the load rules pick from what survived.
+// (saying so once on standard error), and the next start takes the copy the load rules pick from what
+// survived.
 #include <gtest/gtest.h>
 #include <linux/capability.h>
 #include <signal.h>

@@ -9,10 +9,11 @@
 #include "game/undo.h"
 #include "persist/savefile.h"
 #include "platform/chrome/chrome.h"
+#include "platform/system/sound.h"
 #include "platform/window/clock.h"
 #include "platform/window/messages.h"
-#include "platform/system/sound.h"
 #include "render/board.h"
+#include "render/dice_row.h"
 #include "render/layout.h"
 #include "render/panel.h"
 #include "render/tokens.h"
@@ -20,7 +21,7 @@
 #include "turn/messages.h"
 #include "turn/selection.h"
 
-bool rollTapActive = false;
+uint32_t movesPlayed = 0;
 
 namespace {
 
@@ -35,6 +36,9 @@ uint8_t currentKind() { return kindOf(game.core.currentPlayer); }
 bool inRollArea(int32_t x, int32_t y) {
     return x >= game.boardSize - RollAreaInset && y >= game.boardSize + 1;
 }
+
+// Whose roll it is: a person is asked to tap, the computer's roll is announced.
+int rollMessageId() { return currentKind() == Computer ? MsgComputerRolling : MsgTapRoll; }
 
 bool allDicePlayed() { return lastDieUsed() && sixesRolled() <= sixesUsed(); }
 
@@ -67,6 +71,7 @@ void playPendingMove() {
     const uint8_t v = dieValue(game.pendingMove.dieIndex);
     const uint8_t mover = game.pendingMove.player;
     playMove(packMove(game.pendingMove), game.pendingMove.token2, v, true);
+    ++movesPlayed;
     if (v == 6) {
         setSixesUsed(sixesUsed() + 1u);
     } else {
@@ -80,31 +85,48 @@ void playPendingMove() {
     drawDiceRow();
 }
 
-}  // namespace
+void finishGame() {
+    const bool won = announceResult();
+    if (flag(FlagPlaySounds)) PlaySound("WVO");
+    enableMenuButton(CmdUndo, false);
+    ++game.core.gamesPlayed;
+    if (flag(FlagOnePlayer)) ++(won ? game.core.gamesWon : game.core.gamesLost);
+    setTurnState(GameOver);
+    clearPendingMove();
+    drawMessagePanel();
+    drawWinnerMarker();
+}
 
-void handleTap(int32_t x, int32_t y) {
-    drawSurface = GetDC();
-    const HGDIOBJ previousFont = SelectObject(drawSurface, boardFont);
-
-    if (turnState() == AwaitRoll && inRollArea(x, y)) setTurnState(Rolling);
-    if (turnState() == Rolling && sixesRolled() == 0 && currentKind() == Human) {
-        enableMenuButton(CmdUndo, false);
-        clearDiceArea();
+void prepareRoll() {
+    drawMessagePanel();
+    if (currentKind() == Human) {
+        drawRollButton();
+        // Keys wait in the queue as taps do, and are lost with them.
+        Msg discarded{};
+        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST) || PeekMessageRemove(discarded, WM_KEYDOWN, WM_KEYDOWN)) {
+        }
+        setTurnState(AwaitRoll);
+    } else if (currentKind() == Computer) {
+        setTurnState(Rolling);
+        int32_t x = 0, y = 0;
+        rollTapPoint(x, y);
+        postTap(x, y);
     }
-    if (turnState() == Rolling) {
-        rollDie();
-        rollTapActive = true;
-    }
-    if (turnState() == Playing) playTurnMoves();
-    if (turnState() == PickToken) handleTokenTap(game.core.currentPlayer, x, y);
-    if (turnState() == PickMove) handleMoveKindTap(x, y);
-    rollTapActive = false;
-    if (turnState() == Playing) playTurnMoves();
-    saveState();
+}
 
-    SelectObject(drawSurface, previousFont);
-    ReleaseDC(drawSurface);
-    drawSurface = nullptr;
+void endTurn() {
+    drawTurnMarker(true);
+    if (sideProgress(game.core.currentPlayer) == HomeProgressPerColour * (1 + partnersBit())) {
+        finishGame();
+        return;
+    }
+    game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
+    drawTurnMarker(false);
+    setMessage(rollMessageId(), false);
+    game.core.flags &= ~DiceBitsMask;
+    clearPendingMove();
+    game.moveKind = None;
+    prepareRoll();
 }
 
 void playTurnMoves() {
@@ -154,48 +176,64 @@ void playTurnMoves() {
     if (lastDieUsed() && sixesUsed() == sixesRolled()) endTurn();
 }
 
-void endTurn() {
-    drawTurnMarker(true);
-    if (sideProgress(game.core.currentPlayer) == HomeProgressPerColour * (1 + partnersBit())) {
-        finishGame();
-        return;
-    }
-    game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
-    drawTurnMarker(false);
-    setMessage(currentKind() == Computer ? MsgComputerRolling : MsgTapRoll, false);
-    game.core.flags &= ~DiceBitsMask;
-    clearPendingMove();
-    game.moveKind = None;
-    prepareRoll();
+}  // namespace
+
+void handleTap(int32_t x, int32_t y) {
+    drawSurface = GetDC();
+    const HGDIOBJ previousFont = SelectObject(drawSurface, boardFont);
+    playTap(x, y);
+    saveState();
+
+    SelectObject(drawSurface, previousFont);
+    ReleaseDC(drawSurface);
+    drawSurface = nullptr;
 }
 
-void finishGame() {
-    const bool won = announceResult();
-    if (flag(FlagPlaySounds)) PlaySound("WVO");
-    enableMenuButton(CmdUndo, false);
-    ++game.core.gamesPlayed;
-    if (flag(FlagOnePlayer)) ++(won ? game.core.gamesWon : game.core.gamesLost);
-    setTurnState(GameOver);
-    clearPendingMove();
-    drawMessagePanel();
-    drawWinnerMarker();
-}
-
-void prepareRoll() {
-    drawMessagePanel();
-    if (currentKind() == Human) {
-        drawRollButton();
-        Msg discarded{};
-        while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST)) {
-        }
-        setTurnState(AwaitRoll);
-    } else if (currentKind() == Computer) {
-        setTurnState(Rolling);
-        postTap(game.boardSize - RollTapInset, game.boardSize + 2);
+void playTap(int32_t x, int32_t y) {
+    if (turnState() == AwaitRoll && inRollArea(x, y)) setTurnState(Rolling);
+    if (turnState() == Rolling && sixesRolled() == 0 && currentKind() == Human) {
+        enableMenuButton(CmdUndo, false);
+        clearDiceArea();
     }
+    if (turnState() == Rolling) {
+        const RollOutcome outcome = rollDie();
+        if (outcome == RollOutcome::RollAgain) prepareRoll();
+        if (outcome == RollOutcome::TurnLost) endTurn();
+        rollTapActive = true;
+    }
+    if (turnState() == Playing) playTurnMoves();
+    if (turnState() == PickToken) handleTokenTap(game.core.currentPlayer, x, y);
+    if (turnState() == PickMove) handleMoveKindTap(x, y);
+    rollTapActive = false;
+    if (turnState() == Playing) playTurnMoves();
 }
 
 void postTap(int32_t x, int32_t y) {
     PostMessage(WM_LBUTTONDOWN, 0, makePointParam(x, y));
     PostMessage(WM_LBUTTONUP, 0, makePointParam(x, y));
+}
+
+void rollTapPoint(int32_t& x, int32_t& y) {
+    x = game.boardSize - RollTapInset;
+    y = game.boardSize + 2;
+}
+
+void restoreMessage() {
+    switch (turnState()) {
+    case AwaitRoll:
+    case Rolling:
+        // After a six the same colour rolls again, as the six's own message says.
+        if (sixesRolled() > 0)
+            setMessage(currentKind() == Computer ? MsgSixComputer : MsgSixHuman, false);
+        else
+            setMessage(rollMessageId(), false);
+        break;
+    case GameOver:
+        announceResult();
+        break;
+    default:
+        // A token, a die or a kind of move is to be picked; the "Choose:" panel paints over the prompt.
+        setMessage(promptMessageId(), false);
+        break;
+    }
 }

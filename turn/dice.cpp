@@ -3,13 +3,10 @@
 
 #include "game/game_state.h"
 #include "game/undo.h"
-#include "platform/window/clock.h"
-#include "platform/canvas/draw.h"
 #include "platform/system/sound.h"
-#include "render/layout.h"
+#include "platform/window/clock.h"
+#include "render/dice_row.h"
 #include "render/panel.h"
-#include "render/tokens.h"
-#include "turn/controller.h"
 #include "turn/messages.h"
 
 namespace {
@@ -28,15 +25,7 @@ uint32_t nextRandom() {
     return x;
 }
 
-// Covers the last frame of the tumbling die, left where the animation stopped.
-void eraseRollFrame(int32_t x) {
-    const int32_t top = game.boardSize + 1;
-    SelectObject(drawSurface, GetStockObject(WHITE_PEN));
-    SelectObject(drawSurface, GetStockObject(WHITE_BRUSH));
-    Rectangle(drawSurface, x, top, x + 30, top + 30);
-}
-
-void loseTurnOnThreeSixes() {
+RollOutcome loseTurnOnThreeSixes() {
     setSixesUsed(2);
     setLastDieUsed(true);
     drawDiceRow();
@@ -46,7 +35,7 @@ void loseTurnOnThreeSixes() {
         drawMessagePanel();
         waitMs(1000);
     }
-    endTurn();
+    return RollOutcome::TurnLost;
 }
 
 }  // namespace
@@ -75,7 +64,7 @@ uint8_t nextDieValue() {
 
 void setFixedRollSource(FixedRollSource source) { fixedRolls = source; }
 
-void rollDie() {
+RollOutcome rollDie() {
     const bool human = game.players[game.core.currentPlayer].kind == Human;
     game.pendingMove.dieIndex = None;
     game.pendingMove.player = None;
@@ -100,17 +89,14 @@ void rollDie() {
 
     if (v == 6 && sixesRolled() < 3) {
         setMessage(human ? MsgSixHuman : MsgSixComputer, false);
-        prepareRoll();
-        return;
+        return RollOutcome::RollAgain;
     }
-    if (v == 6) {
-        loseTurnOnThreeSixes();
-        return;
-    }
+    if (v == 6) return loseTurnOnThreeSixes();
     if (!human) {
         setMessage(MsgComputerMoving, false);
         drawMessagePanel();
     }
     setTurnState(Playing);
     if (human) takeUndoSnapshot();
+    return RollOutcome::Play;
 }

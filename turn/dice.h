@@ -2,7 +2,9 @@
 #pragma once
 #include <cstdint>
 
-void rollDie();
+// What the roll leaves to the turn: its moves, another roll after a six, or the turn lost to three sixes.
+enum class RollOutcome : uint8_t { Play, RollAgain, TurnLost };
+RollOutcome rollDie();
 // The dice generator: seeded once per game from the clock.
 void seedDice(uint32_t seed);
 uint8_t nextDieValue();

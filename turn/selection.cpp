@@ -6,10 +6,12 @@
 #include "ai/evaluate.h"
 #include "game/game_state.h"
 #include "game/track.h"
+#include "render/dice_row.h"
 #include "render/panel.h"
 #include "render/tokens.h"
-#include "turn/controller.h"
 #include "turn/messages.h"
+
+bool rollTapActive = false;
 
 namespace {
 
@@ -17,6 +19,7 @@ constexpr int32_t TokenHitRadius = 9;
 constexpr int32_t DieLeft = 4, DieWidth = 20, DiePitch = 24;
 constexpr int32_t ChooseLeft = 65, ChooseWidth = 20, ChoosePitch = 30;
 constexpr int ChooseButtons = 5;
+constexpr int32_t RowTapDepth = 14;  // below the board's edge, inside the dice and the "Choose:" icons
 
 // Kinds of move: bits 0-1 own tokens, bits 2-3 partner tokens.
 enum MoveKind : uint8_t { KindOwn = 1, KindOwnPair = 3, KindPartner = 4, KindMixedPair = 5, KindPartnerPair = 12 };
@@ -119,8 +122,8 @@ uint8_t listMoveKinds(uint8_t v) {
     const uint16_t partnerMask = flag(FlagPartners) ? static_cast<uint16_t>(0xF << (4 * partner(current))) : 0;
     const uint8_t slot = game.players[pending.player].slot[pending.token];
     const uint16_t onSquare = game.board[slot].tokenMask;
-    game.ownOnSquare = popcount(onSquare & ownMask);
-    game.partnerOnSquare = popcount(onSquare & partnerMask);
+    game.ownOnSquare = tokenCount(onSquare & ownMask);
+    game.partnerOnSquare = tokenCount(onSquare & partnerMask);
     if (game.ownOnSquare + game.partnerOnSquare < 2) return 0;
 
     bool ownAlone = false, partnerAlone = false;
@@ -189,15 +192,23 @@ void dropForeignSelection() {
 void restoreSelection() {
     dropForeignSelection();
     if (turnState() == PickMove) {
-        game.moveKind = None;
         // Fewer than two kinds leave nothing to choose: the token is picked again.
-        if (game.pendingMove.token == None || listMoveKinds(dieValue(game.pendingMove.dieIndex)) < 2) {
-            game.moveKind = None;
-            setTurnState(PickToken);
-        }
+        const bool choosing = game.pendingMove.token != None && listMoveKinds(dieValue(game.pendingMove.dieIndex)) >= 2;
+        game.moveKind = None;
+        if (!choosing) setTurnState(PickToken);
     }
     // A pair is only ever named on its way to being played, so neither a saved one nor a kind chosen
     // by itself just above is a choice of the player's.
     game.pendingMove.player2 = None;
     game.pendingMove.token2 = None;
+}
+
+void dieTapPoint(uint8_t i, int32_t& x, int32_t& y) {
+    x = DiePitch * i + DieLeft + DieWidth / 2;
+    y = game.boardSize + RowTapDepth;
+}
+
+void choiceTapPoint(uint8_t i, int32_t& x, int32_t& y) {
+    x = ChoosePitch * i + ChooseLeft + ChooseWidth / 2;
+    y = game.boardSize + RowTapDepth;
 }

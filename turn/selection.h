@@ -2,6 +2,9 @@
 #pragma once
 #include <cstdint>
 
+// Set from a roll until the last state test of the same tap: keeps misses and refusals quiet.
+extern bool rollTapActive;
+
 void handleTokenTap(uint8_t colour, int32_t x, int32_t y);
 void handleMoveKindTap(int32_t x, int32_t y);
 uint8_t listMoveKinds(uint8_t v);
@@ -11,3 +14,6 @@ void dropForeignSelection();
 // After a restart: the saved selection is made sound, and a game saved while choosing gets its
 // "Choose:" choices back.
 void restoreSelection();
+// Where a tap picks die i of the row, and "Choose:" button i (the keyboard taps there too).
+void dieTapPoint(uint8_t i, int32_t& x, int32_t& y);
+void choiceTapPoint(uint8_t i, int32_t& x, int32_t& y);

@@ -1,9 +1,9 @@
 // Device contexts: the fixed pool of screen and memory surfaces and the state selected into them.
 #include <array>
 
-#include "platform/canvas/screen_dc.h"
 #include "platform/canvas/objects.h"
 #include "platform/canvas/screen.h"
+#include "platform/canvas/screen_dc.h"
 
 namespace {
 

@@ -44,11 +44,19 @@ int64_t isqrt(int64_t n) {
     return r;
 }
 
-// A pen of width w covers the w x w square centred on each pixel of the outline.
-void stampPen(const Tools& tools, int64_t x0, int64_t x1, int64_t y) {
+// A pen of width w covers the w x w square centred on each pixel of the outline. A round pen (three
+// pixels or wider) leaves out that square's corner pixels, so the outer corners of its path stay undrawn.
+void stampPen(const Tools& tools, int64_t x0, int64_t x1, int64_t y, bool round = false) {
     const int64_t before = (tools.pen->penWidth - 1) / 2;
     const int64_t after = tools.pen->penWidth / 2;
-    fillBox(tools.surface, x0 - before, y - before, x1 + after, y + after, tools.pen->colour);
+    const Colour colour = tools.pen->colour;
+    if (!round || tools.pen->penWidth < 3) {
+        fillBox(tools.surface, x0 - before, y - before, x1 + after, y + after, colour);
+        return;
+    }
+    fillBox(tools.surface, x0 - before + 1, y - before, x1 + after - 1, y - before, colour);
+    fillBox(tools.surface, x0 - before, y - before + 1, x1 + after, y + after - 1, colour);
+    fillBox(tools.surface, x0 - before + 1, y + after, x1 + after - 1, y + after, colour);
 }
 
 // The ellipse fitted to a w x h box. In doubled coordinates centred on the box (X = 2x - (w-1)) the
@@ -93,8 +101,10 @@ struct RoundRectRows {
 
 // Draws a shape given row by row within its bounding box: the pen outlines the pixels that touch the
 // outside, the brush fills the rest. Without a pen the box is one pixel smaller and the brush fills all.
+// A rectangle's wide pen joins its sides round.
 template <class MakeRows>
-bool drawShape(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom, MakeRows makeRows) {
+bool drawShape(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom, MakeRows makeRows,
+               bool roundJoins = false) {
     const auto tools = toolsOf(dc);
     if (!tools) return false;
     const int64_t x = std::min(left, right);
@@ -132,10 +142,10 @@ bool drawShape(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
         const Span cur = row(r);
         const Span inside = interior(r);
         if (inside.a > inside.b) {
-            stampPen(*tools, x + cur.a, x + cur.b, y + r);
+            stampPen(*tools, x + cur.a, x + cur.b, y + r, roundJoins);
         } else {
-            stampPen(*tools, x + cur.a, x + inside.a - 1, y + r);
-            stampPen(*tools, x + inside.b + 1, x + cur.b, y + r);
+            stampPen(*tools, x + cur.a, x + inside.a - 1, y + r, roundJoins);
+            stampPen(*tools, x + inside.b + 1, x + cur.b, y + r, roundJoins);
         }
     }
     return true;
@@ -206,9 +216,9 @@ void fillPolygon(const Tools& tools, const Point* points, int count) {
 }  // namespace
 
 bool Rectangle(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    return drawShape(dc, left, top, right, bottom, [](int64_t width, int64_t) {
-        return [width](int64_t) { return Span{0, width - 1}; };
-    });
+    return drawShape(
+        dc, left, top, right, bottom,
+        [](int64_t width, int64_t) { return [width](int64_t) { return Span{0, width - 1}; }; }, true);
 }
 
 bool Ellipse(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom) {

@@ -2,11 +2,15 @@
 // to whoever owns it.
 #include "platform/chrome/chrome.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "platform/canvas/screen.h"
+#include "platform/chrome/look.h"
 #include "platform/chrome/parts.h"
 #include "platform/window/messages.h"
-#include "platform/canvas/screen.h"
 #include "platform/window/widget.h"
-#include "platform/chrome/look.h"
 
 namespace {
 
@@ -27,20 +31,46 @@ int32_t clientPoint(Point p) {
     return makePointParam(p.x, static_cast<int32_t>(static_cast<int64_t>(p.y) - clientTop()));
 }
 
+// The ring is dotted, two pixels of each colour in turn, so it shows on every background.
+constexpr int RingDash = 2;
+constexpr int RingThickness = 2;
+constexpr Colour RingColours[2] = {look::Black, look::White};
+
+std::optional<Rect> focusRing;  // screen coordinates, inside the client area
+std::vector<uint32_t> composed;
+
+void drawRing(uint32_t* pixels, const Rect& r) {
+    const int w = screenWidthPixels();
+    auto put = [&](int x, int y, int along) { pixels[y * w + x] = RingColours[along / RingDash % 2]; };
+    for (int t = 0; t < RingThickness; ++t) {
+        for (int x = r.left; x < r.right; ++x) {
+            put(x, r.top + t, x);
+            put(x, r.bottom - 1 - t, x);
+        }
+        for (int y = r.top; y < r.bottom; ++y) {
+            put(r.left + t, y, y);
+            put(r.right - 1 - t, y, y);
+        }
+    }
+}
+
 }  // namespace
 
 Rect clientAreaRect() { return {0, clientTop(), screenWidthPixels(), clientTop() + clientHeight()}; }
 
-void drawShellChrome() {
-    if (screenPixels() == nullptr) return;
-    look::ScreenSurface surface;
-    drawTitleBar(surface.dc());
-    drawMenuBar(surface.dc());
-    for (const Widget* widget : openWidgets()) widget->draw(surface.dc());
-}
-
-void keepWidgetsOnTop() {
-    if (topWidget() != nullptr) drawShellChrome();
+const uint32_t* finishUpdate() {
+    if (screenPixels() == nullptr) return nullptr;
+    {
+        look::ScreenSurface surface;
+        drawTitleBar(surface.dc());
+        drawMenuBar(surface.dc());
+        for (const Widget* widget : openWidgets()) widget->draw(surface.dc());
+    }
+    // An open widget stands over the main window, and so over its ring.
+    if (!focusRing || topWidget() != nullptr) return screenPixels();
+    composed.assign(screenPixels(), screenPixels() + screenWidthPixels() * screenHeightPixels());
+    drawRing(composed.data(), *focusRing);
+    return composed.data();
 }
 
 void screenPenDown(int32_t x, int32_t y) {
@@ -72,4 +102,20 @@ void screenPenUp(int32_t x, int32_t y) {
     case PenOwner::TitleBar:
     case PenOwner::Nobody: break;
     }
+}
+
+void screenKey(uint32_t key, uint32_t modifiers) {
+    if (topWidget() != nullptr)
+        topWidget()->key(key, modifiers);
+    else
+        PostMessage(WM_KEYDOWN, key, static_cast<int32_t>(modifiers));
+}
+
+void setFocusRing(const Rect* client) {
+    focusRing.reset();
+    if (client == nullptr) return;
+    const Rect area = clientAreaRect();
+    const Rect r{std::max(client->left, 0), std::max(client->top + area.top, area.top),
+                 std::min(client->right, area.right), std::min(client->bottom + area.top, area.bottom)};
+    if (r.right - r.left > 2 * RingThickness && r.bottom - r.top > 2 * RingThickness) focusRing = r;
 }

@@ -5,13 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/chrome/chrome.h"
-#include "platform/chrome/parts.h"
-#include "platform/chrome/dialog_controls.h"
-#include "platform/window/messages.h"
 #include "platform/canvas/screen.h"
-#include "platform/window/widget.h"
+#include "platform/chrome/dialog_controls.h"
 #include "platform/chrome/look.h"
+#include "platform/chrome/parts.h"
+#include "platform/window/messages.h"
+#include "platform/window/widget.h"
 
 struct DialogWindow final : public Widget {
     DialogWindow(const DialogTemplate& dialogTemplate, DialogProc procedure) : tpl(dialogTemplate), proc(procedure) {
@@ -45,11 +44,12 @@ struct DialogWindow final : public Widget {
     void draw(HDC screen) const override {
         look::box(screen, {0, TitleBarHeight, screenWidthPixels(), screenHeightPixels()}, look::White, look::White);
         for (const DialogControl& c : controls) drawControl(screen, c);
+        if (focused != nullptr) drawFocus(screen, *focused);
         if (dropped != nullptr) drawOpenList(screen, *dropped);
     }
 
     void penDown(Point p) override {
-        pressedDone = showsDone && look::contains(titleDoneButtonRect(), p);
+        pressedTitle = titleButtonAt(p);
         pressed = controlAt(p);
     }
 
@@ -60,16 +60,69 @@ struct DialogWindow final : public Widget {
         pressed = nullptr;
         if (dropped != nullptr) {
             pickFromList(p);
-        } else if (pressedDone && look::contains(titleDoneButtonRect(), p)) {
-            proc(this, WM_COMMAND, IDOK, 0);
+        } else if (pressedTitle != 0 && titleButtonAt(p) == pressedTitle) {
+            proc(this, WM_COMMAND, pressedTitle, 0);
         } else if (target != nullptr && controlAt(p) == target) {
             click(*target);
         }
-        pressedDone = false;
-        if (!ended) drawShellChrome();
+        pressedTitle = 0;
+    }
+
+    // Enter is OK and Escape backs out (an open list they only close); Tab moves the focus over the
+    // check boxes and lists, Space ticks the focused box, the arrows change the focused list.
+    void key(uint32_t key, uint32_t modifiers) override {
+        const int step = look::stepKey(key, modifiers);
+        if (key == KeyTab && step != 0) {
+            dropped = nullptr;
+            moveFocus(step);
+        } else if (step != 0 && focused != nullptr && focused->item->kind == ControlKind::DropDownList) {
+            stepList(*focused, step);
+        } else if (modifiers != 0) {
+            return;
+        } else if (key == KeyEnter || key == KeyEscape) {
+            if (dropped != nullptr)
+                dropped = nullptr;
+            else
+                proc(this, WM_COMMAND, key == KeyEnter ? IDOK : IDCANCEL, 0);
+        } else if (key == KeySpace && focused != nullptr && focused->item->kind == ControlKind::CheckBox) {
+            click(*focused);
+        }
     }
 
 private:
+    // IDOK or IDCANCEL for the title bar's buttons, 0 elsewhere.
+    int titleButtonAt(Point p) const {
+        if (!showsDone) return 0;
+        if (look::contains(titleDoneButtonRect(), p)) return IDOK;
+        if (look::contains(titleCancelButtonRect(), p)) return IDCANCEL;
+        return 0;
+    }
+
+    static bool focusable(const DialogControl& c) {
+        return c.item->id >= 0 && (c.item->kind == ControlKind::CheckBox || c.item->kind == ControlKind::DropDownList);
+    }
+
+    // The next focusable control in the step's direction, round the end; the first Tab takes the first.
+    void moveFocus(int step) {
+        const int count = static_cast<int>(controls.size());
+        int at = focused != nullptr ? static_cast<int>(focused - controls.data()) : (step > 0 ? -1 : count);
+        for (int tried = 0; tried < count; ++tried) {
+            at = (at + step + count) % count;
+            if (focusable(controls[at])) {
+                focused = &controls[at];
+                return;
+            }
+        }
+    }
+
+    void stepList(DialogControl& list, int step) {
+        const int count = static_cast<int>(list.entries.size());
+        const int next = std::clamp(list.selected + step, 0, count - 1);
+        if (count == 0 || next == list.selected) return;
+        list.selected = next;
+        notify(list, CBN_SELCHANGE);
+    }
+
     DialogControl* controlAt(Point p) {
         for (DialogControl& c : controls)
             if (c.item->id >= 0 && look::contains(controlHitRect(c), p)) return &c;
@@ -101,7 +154,8 @@ private:
 
     DialogControl* pressed = nullptr;
     DialogControl* dropped = nullptr;
-    bool pressedDone = false;
+    DialogControl* focused = nullptr;
+    int pressedTitle = 0;
 
     friend Rect dialogListEntryRect(HDLG dialog, int entry);
 };
@@ -117,7 +171,6 @@ intptr_t DialogBoxIndirectParam(const DialogTemplate* dialogTemplate, DialogProc
     DialogWindow dialog(*dialogTemplate, proc);
     openWidget(dialog);
     proc(&dialog, WM_INITDIALOG, 0, param);
-    drawShellChrome();
     if (!runModalLoop([&] { return dialog.ended; })) {
         proc(&dialog, WM_COMMAND, IDCANCEL, 0);
         if (!dialog.ended) EndDialog(&dialog, IDCANCEL);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "platform/canvas/draw.h"
+#include "platform/chrome/dialog_controls.h"
 #include "resources/dialogs.h"
 
 struct DialogWindow;
@@ -21,7 +22,7 @@ enum : uint32_t {
     CB_GETCURSEL = 0x0147,
     CB_SETCURSEL = 0x014E,
 };
-enum : int32_t { IDOK = 1, IDCANCEL = 2, CB_ERR = -1 };
+enum : int32_t { IDOK = 1, IDCANCEL = 2 };
 // Notifications in the high 16 bits of a control's WM_COMMAND.
 enum : uint32_t { BN_CLICKED = 0, CBN_SELCHANGE = 1 };
 

@@ -13,6 +13,7 @@ constexpr int FieldHeight = look::FontCell + 6;
 constexpr int EntryHeight = look::FontCell + 4;
 constexpr int ArrowWidth = 13;
 constexpr int TextInset = 3;
+constexpr int FocusMargin = 2;
 
 // The dialog base units of the shell's face: the average width of the alphabet, and the cell height.
 int baseUnitX() {
@@ -116,4 +117,15 @@ void drawOpenList(HDC screen, const DialogControl& control) {
         look::text(screen, control.entries[i].c_str(), {entry.left + TextInset - 1, entry.top, entry.right, entry.bottom},
                    chosen ? look::White : look::Black, look::Align::Left);
     }
+}
+
+void drawFocus(HDC screen, const DialogControl& control) {
+    const Rect r = controlHitRect(control);
+    HGDIOBJ previousBrush = SelectObject(screen, GetStockObject(HOLLOW_BRUSH));
+    HPEN pen = CreatePen(PS_SOLID, 1, look::Highlight);
+    HGDIOBJ previousPen = SelectObject(screen, pen);
+    Rectangle(screen, r.left - FocusMargin, r.top - FocusMargin, r.right + FocusMargin, r.bottom + FocusMargin);
+    SelectObject(screen, previousPen);
+    SelectObject(screen, previousBrush);
+    DeleteObject(pen);
 }

@@ -3,7 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "platform/chrome/dialog.h"
+#include "platform/canvas/draw.h"
+#include "resources/dialogs.h"
+
+// A drop-down list's selection when none is chosen, and its answer to a query it cannot give.
+enum : int32_t { CB_ERR = -1 };
 
 struct DialogControl {
     const DialogItem* item;
@@ -25,3 +29,5 @@ Rect listEntryRect(const DialogControl& control, int entry);
 
 void drawControl(HDC screen, const DialogControl& control);
 void drawOpenList(HDC screen, const DialogControl& control);
+// The keyboard's mark around the focused control.
+void drawFocus(HDC screen, const DialogControl& control);

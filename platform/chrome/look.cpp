@@ -5,9 +5,10 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/canvas/screen_dc.h"
 #include "platform/canvas/font.h"
 #include "platform/canvas/screen.h"
+#include "platform/canvas/screen_dc.h"
+#include "platform/window/messages.h"
 
 namespace look {
 
@@ -69,12 +70,12 @@ void text(HDC dc, const char* s, const Rect& r, Colour colour, Align align, bool
     SelectObject(dc, previousFont);
 }
 
-void image(HDC dc, int resource, int srcX, int w, int h, int x, int y) {
+void image(HDC dc, int resource, int srcX, int w, int h, int x, int y, uint32_t rop) {
     HBITMAP bitmap = LoadBitmap(resource);
     if (bitmap == nullptr) return;
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(dc, x, y, w, h, memory, srcX, 0, SRCCOPY);
+    BitBlt(dc, x, y, w, h, memory, srcX, 0, rop);
     SelectObject(memory, previous);
     DeleteDC(memory);
     DeleteObject(bitmap);
@@ -86,6 +87,14 @@ void fade(const Rect& r, Colour towards) {
     for (int y = std::max(r.top, 0); y < std::min(r.bottom, h); ++y)
         for (int x = std::max(r.left, 0); x < std::min(r.right, w); ++x)
             pixels[y * w + x] = blend(pixels[y * w + x], towards);
+}
+
+int stepKey(uint32_t key, uint32_t modifiers) {
+    if (key == KeyTab) return modifiers == 0 ? 1 : modifiers == KeyShift ? -1 : 0;
+    if (modifiers != 0) return 0;
+    if (key == KeyDown || key == KeyRight) return 1;
+    if (key == KeyUp || key == KeyLeft) return -1;
+    return 0;
 }
 
 int textWidth(const char* s) {

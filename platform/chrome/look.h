@@ -12,6 +12,7 @@ constexpr Colour White = RGB(255, 255, 255);
 constexpr Colour TitleBlue = RGB(16, 52, 148);
 constexpr Colour BarGrey = RGB(214, 214, 214);
 constexpr Colour BarEdge = RGB(128, 128, 128);
+constexpr Colour PressedGrey = RGB(168, 168, 168);
 constexpr Colour Highlight = RGB(16, 52, 148);
 
 // The shell's text: the game's Tahoma-compatible face at the cell height of an 8-point "System" font.
@@ -42,10 +43,15 @@ void box(HDC dc, const Rect& r, Colour fill, Colour edge);
 // drawn twice, one pixel apart, as the shell's captions look.
 enum class Align { Left, Centre };
 void text(HDC dc, const char* s, const Rect& r, Colour colour, Align align, bool bold = false);
-// Copies a w x h part of an image resource to (x, y); nothing when there is no such image.
-void image(HDC dc, int resource, int srcX, int w, int h, int x, int y);
+// Copies a w x h part of an image resource to (x, y) with the raster operation; nothing when there
+// is no such image.
+void image(HDC dc, int resource, int srcX, int w, int h, int x, int y, uint32_t rop = SRCCOPY);
 // Moves every pixel of r two thirds of the way towards `towards`: the disabled look.
 void fade(const Rect& r, Colour towards);
+
+// The keys that move a mark through a list: +1 for Down, Right and Tab, -1 for Up, Left and Shift+Tab,
+// 0 for any other key or modifier.
+int stepKey(uint32_t key, uint32_t modifiers);
 
 // The width of a line of text in pixels.
 int textWidth(const char* s);

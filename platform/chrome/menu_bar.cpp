@@ -3,12 +3,12 @@
 #include <array>
 
 #include "platform/backend.h"
+#include "platform/canvas/screen.h"
 #include "platform/chrome/chrome.h"
+#include "platform/chrome/look.h"
 #include "platform/chrome/parts.h"
 #include "platform/window/messages.h"
-#include "platform/canvas/screen.h"
 #include "platform/window/widget.h"
-#include "platform/chrome/look.h"
 #include "resources/menu.h"
 #include "resources/strings.h"
 
@@ -59,14 +59,16 @@ int buttonAt(Point p) {
 }
 
 // The open pop-up: a column of items standing on the menu bar above the button that opened it.
+// Opened from the keyboard, one item is marked and the keys move the mark.
 class PopupMenu final : public Widget {
 public:
-    void open(int button) {
+    void open(int button, bool marked) {
         button_ = button;
+        marked_ = marked ? 0 : NoItem;
         openWidget(*this);
-        drawShellChrome();
     }
     bool isOpen() const { return button_ != NoButton; }
+    int button() const { return button_; }
     const MenuItem* items() const { return menuPopups[menuBarButtons[button_].popup]; }
 
     Rect itemRect(int item) const {
@@ -79,8 +81,9 @@ public:
         look::box(screen, frame(), look::White, look::Black);
         for (int i = 0; i < MenuPopupItemCount; ++i) {
             const Rect r = itemRect(i);
-            look::text(screen, items()[i].text, {r.left + PopupPadding, r.top, r.right, r.bottom}, look::Black,
-                       look::Align::Left);
+            if (i == marked_) look::box(screen, r, look::Highlight, look::Highlight);
+            look::text(screen, items()[i].text, {r.left + PopupPadding, r.top, r.right, r.bottom},
+                       i == marked_ ? look::White : look::Black, look::Align::Left);
         }
     }
 
@@ -88,16 +91,40 @@ public:
 
     // A tap on an item chooses it; a tap anywhere else only closes the pop-up.
     void penUp(Point p) override {
-        const MenuItem* chosen = nullptr;
+        int chosen = NoItem;
         for (int i = 0; i < MenuPopupItemCount; ++i)
-            if (look::contains(itemRect(i), p)) chosen = &items()[i];
-        button_ = NoButton;
-        closeWidget(*this);
-        restoreScreenUnderWidgets();
-        if (chosen != nullptr) PostMessage(WM_COMMAND, chosen->command, 0);
+            if (look::contains(itemRect(i), p)) chosen = i;
+        close(chosen);
+    }
+
+    // Up and Down (or Tab) move the mark, Enter chooses it, a digit chooses its item, Escape closes.
+    void key(uint32_t key, uint32_t modifiers) override {
+        const int step = look::stepKey(key, modifiers);
+        if (step != 0) {
+            const int from = marked_ != NoItem ? marked_ : (step > 0 ? MenuPopupItemCount - 1 : 0);
+            marked_ = (from + step + MenuPopupItemCount) % MenuPopupItemCount;
+        } else if (modifiers != 0) {
+            return;
+        } else if (key == KeyEnter && marked_ != NoItem) {
+            close(marked_);
+        } else if (key >= '1' && key < '1' + MenuPopupItemCount) {
+            close(static_cast<int>(key - '1'));
+        } else if (key == KeyEscape) {
+            close(NoItem);
+        }
     }
 
 private:
+    static constexpr int NoItem = -1;
+
+    void close(int chosen) {
+        const uint32_t command = chosen != NoItem ? items()[chosen].command : 0;
+        button_ = NoButton;
+        closeWidget(*this);
+        restoreScreenUnderWidgets();
+        if (command != 0) PostMessage(WM_COMMAND, command, 0);
+    }
+
     Rect frame() const {
         int widest = 0;
         for (int i = 0; i < MenuPopupItemCount; ++i) widest = std::max(widest, look::textWidth(items()[i].text));
@@ -107,15 +134,16 @@ private:
     }
 
     int button_ = NoButton;
+    int marked_ = NoItem;
 };
 
 PopupMenu popup;
 
-void activate(int index) {
+void activate(int index, bool fromKeyboard) {
     const MenuBarButton& button = menuBarButtons[index];
     if (!enabled[index]) return;
     if (button.popup >= 0)
-        popup.open(index);
+        popup.open(index, fromKeyboard);
     else
         PostMessage(WM_COMMAND, button.command, 0);
 }
@@ -145,12 +173,16 @@ void drawMenuBar(HDC screen) {
     for (int i = 0; i < MenuBarButtonCount; ++i) {
         const MenuBarButton& b = menuBarButtons[i];
         const Rect r = buttonRect(i);
+        // A button whose pop-up is open stays pressed in.
+        if (popup.button() == i) look::box(screen, {r.left, r.top + 1, r.right, r.bottom}, look::PressedGrey, look::BarEdge);
         if (b.image < 0) {
             look::text(screen, label(b), r, look::Black, look::Align::Centre);
         } else {
             const int x = r.left + (look::width(r) - MenuBarImageSize) / 2;
             const int y = r.top + (MenuBarHeight - MenuBarImageSize) / 2;
-            look::image(screen, MenuBarStripBitmap, b.image * MenuBarImageSize, MenuBarImageSize, MenuBarImageSize, x, y);
+            // The strip is drawn on white: ANDed onto the bar, its white takes the bar's grey.
+            look::image(screen, MenuBarStripBitmap, b.image * MenuBarImageSize, MenuBarImageSize, MenuBarImageSize, x, y,
+                        SRCAND);
         }
         if (!enabled[i]) look::fade({r.left, r.top + 1, r.right, r.bottom}, look::BarGrey);
     }
@@ -161,7 +193,7 @@ void menuBarPenDown(Point p) { pressedButton = buttonAt(p); }
 void menuBarPenUp(Point p) {
     const int pressed = pressedButton;
     pressedButton = NoButton;
-    if (pressed != NoButton && buttonAt(p) == pressed) activate(pressed);
+    if (pressed != NoButton && buttonAt(p) == pressed) activate(pressed, false);
 }
 
 void enableMenuButton(uint32_t command, bool on) {
@@ -169,10 +201,14 @@ void enableMenuButton(uint32_t command, bool on) {
     const int index = buttonIndex(command);
     if (index == NoButton) return;
     enabled[index] = on;
-    drawShellChrome();
 }
 
 bool menuButtonEnabled(uint32_t command) {
     const int index = buttonIndex(command);
     return index != NoButton && enabled[index];
+}
+
+void pressMenuButton(uint32_t command) {
+    const int index = buttonIndex(command);
+    if (index != NoButton) activate(index, true);
 }

@@ -7,6 +7,8 @@
 // Screen pixels, right and bottom exclusive.
 Rect titleBarRect();
 Rect titleDoneButtonRect();
+// Beside "ok": the button that backs out of the dialog.
+Rect titleCancelButtonRect();
 Rect menuBarRect();
 Rect clientAreaRect();
 

@@ -6,10 +6,10 @@
 
 #include "platform/backend.h"
 #include "platform/chrome/chrome.h"
+#include "platform/chrome/look.h"
 #include "platform/chrome/parts.h"
 #include "platform/window/messages.h"
 #include "platform/window/widget.h"
-#include "platform/chrome/look.h"
 #include "resources/strings.h"
 
 namespace {
@@ -72,6 +72,11 @@ public:
         for (bool yes : {true, false})
             if (look::contains(button(yes), p)) answer = yes;
     }
+    void key(uint32_t key, uint32_t modifiers) override {
+        if (modifiers != 0) return;
+        if (key == 'Y' || key == KeyEnter) answer = true;
+        if (key == 'N' || key == KeyEscape) answer = false;
+    }
 
 private:
     // Inside the frame's margins, right of the icon.
@@ -110,7 +115,6 @@ bool askYesNo(int stringId) {
     if (Rect pending{}; GetUpdateRect(pending)) SendMessage(WM_PAINT, 0, 0);
     openQuestion = &box;
     openWidget(box);
-    drawShellChrome();
     // Ending input, or closing the program, while the question is open answers No.
     if (!runModalLoop([&] { return box.answer.has_value(); })) box.answer = false;
     closeWidget(box);

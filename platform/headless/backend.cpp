@@ -9,6 +9,7 @@
 
 #include "platform/backend.h"
 #include "platform/canvas/screen.h"
+#include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
 
 namespace {
@@ -17,12 +18,12 @@ std::function<bool()> input;
 std::function<void(std::string_view)> traceSink;
 uint32_t ticks = 0;
 
-// What would be on the glass now: the trace names it by the CRC-32 of the screen's pixels (each
-// 0x00RRGGBB word in the machine's byte order).
+// What would be on the glass now: the trace names the finished frame by the CRC-32 of its pixels
+// (each 0x00RRGGBB word in the machine's byte order).
 void traceFrame() {
     if (!traceSink) return;
     const size_t size = sizeof(uint32_t) * static_cast<size_t>(screenWidthPixels()) * screenHeightPixels();
-    backendTrace("frame %08lx", crc32_z(0, reinterpret_cast<const Bytef*>(screenPixels()), size));
+    backendTrace("frame %08lx", crc32_z(0, reinterpret_cast<const Bytef*>(finishUpdate()), size));
 }
 
 }  // namespace
@@ -44,8 +45,8 @@ void backendPause(int32_t ms) {
 
 uint32_t backendTicks() { return ticks; }
 
-// The screen counts as shown only where the desktop would let the user see it: idle and in pauses.
-void backendPresent() {}
+// Nobody looks at the headless screen, but a screenshot may read the framebuffer at any time.
+void backendPresent() { finishUpdate(); }
 
 // The trace has already named the cue; there is nothing to hear.
 void backendPlaySound(const char*, const uint8_t*, uint32_t) {}

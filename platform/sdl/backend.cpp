@@ -6,20 +6,27 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "platform/backend.h"
-#include "platform/chrome/chrome.h"
-#include "platform/window/messages.h"
 #include "platform/canvas/screen.h"
+#include "platform/chrome/chrome.h"
 #include "platform/sdl/audio.h"
 #include "platform/sdl/desktop.h"
+#include "platform/sdl/display_lost.h"
 #include "platform/sdl/viewport.h"
 #include "platform/system/program.h"
+#include "platform/window/messages.h"
+#include "resources/icon.h"
 
 namespace {
 
 // The longest a pause sleeps before looking at the window again.
 constexpr uint32_t PauseSliceMs = 10;
+// How often, and how far apart, a refused connection to the display is tried before giving up.
+constexpr int ConnectAttempts = 10;
+constexpr uint32_t ConnectRetryMs = 100;
 
 struct WindowDeleter {
     void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
@@ -42,7 +49,7 @@ public:
     uint32_t closeEvent() const { return closeEvent_; }
 
     void present() {
-        SDL_UpdateTexture(texture_.get(), nullptr, screenPixels(), screenWidthPixels() * 4);
+        SDL_UpdateTexture(texture_.get(), nullptr, finishUpdate(), screenWidthPixels() * 4);
         SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
         SDL_RenderClear(renderer_.get());
         const SDL_Rect target = {placement_.x, placement_.y, placement_.width, placement_.height};
@@ -60,8 +67,11 @@ public:
             if (event.button.button == SDL_BUTTON_LEFT)
                 pen(event.type == SDL_MOUSEBUTTONDOWN, viewport::toScreen(placement_, event.button.x, event.button.y), pausing);
             break;
+        case SDL_KEYDOWN:
+            if (!event.key.repeat) key(event.key.keysym);
+            break;
         case SDL_WINDOWEVENT:
-            if (event.window.event == SDL_WINDOWEVENT_CLOSE) PostMessage(WM_CLOSE, 0, 0);
+            if (event.window.event == SDL_WINDOWEVENT_CLOSE) PostCloseRequest(WM_CLOSE);
             if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) place();
             if (event.window.event == SDL_WINDOWEVENT_EXPOSED || event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED)
                 present();
@@ -71,7 +81,7 @@ public:
                 SDL_RestoreWindow(window_.get());
                 SDL_RaiseWindow(window_.get());
             }
-            if (event.type == closeEvent_) PostMessage(WM_CLOSEPROGRAM, 0, 0);
+            if (event.type == closeEvent_) PostCloseRequest(WM_CLOSEPROGRAM);
             break;
         }
     }
@@ -97,6 +107,36 @@ private:
         PostMessage(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, makePointParam(at.x, y));
     }
 
+    // Keys the shell knows become its key codes; any other key, or a held modifier it does not use
+    // (the Windows key, AltGr), stays here.
+    static void key(const SDL_Keysym& keysym) {
+        const uint16_t mod = keysym.mod;
+        if ((mod & (KMOD_GUI | KMOD_MODE)) != 0) return;
+        uint32_t modifiers = 0;
+        for (const auto& [held, bit] : {std::pair{KMOD_SHIFT, KeyShift}, {KMOD_CTRL, KeyCtrl}, {KMOD_ALT, KeyAlt}})
+            if ((mod & held) != 0) modifiers |= bit;
+        if (const uint32_t code = keyCode(keysym.sym)) screenKey(code, modifiers);
+    }
+
+    static uint32_t keyCode(SDL_Keycode sym) {
+        if (sym >= SDLK_a && sym <= SDLK_z) return static_cast<uint32_t>('A' + (sym - SDLK_a));
+        if (sym >= SDLK_0 && sym <= SDLK_9) return static_cast<uint32_t>(sym);
+        if (sym >= SDLK_KP_1 && sym <= SDLK_KP_9) return static_cast<uint32_t>('1' + (sym - SDLK_KP_1));
+        if (sym >= SDLK_F1 && sym <= SDLK_F12) return KeyF1 + static_cast<uint32_t>(sym - SDLK_F1);
+        switch (sym) {
+        case SDLK_TAB: return KeyTab;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER: return KeyEnter;
+        case SDLK_ESCAPE: return KeyEscape;
+        case SDLK_SPACE: return KeySpace;
+        case SDLK_LEFT: return KeyLeft;
+        case SDLK_UP: return KeyUp;
+        case SDLK_RIGHT: return KeyRight;
+        case SDLK_DOWN: return KeyDown;
+        default: return 0;
+        }
+    }
+
     std::unique_ptr<SDL_Window, WindowDeleter> window_;
     std::unique_ptr<SDL_Renderer, RendererDeleter> renderer_;
     std::unique_ptr<SDL_Texture, TextureDeleter> texture_;
@@ -105,7 +145,9 @@ private:
     viewport::Placement placement_ = {};
 };
 
-std::unique_ptr<DesktopWindow> desktop;
+// Owned from openDesktop to closeDesktop and by nothing static: an exit from elsewhere (a library's,
+// the display's going away) must not reach SDL through a destructor.
+DesktopWindow* desktop = nullptr;
 
 bool setInEnvironment(const char* name) {
     const char* value = std::getenv(name);
@@ -113,18 +155,34 @@ bool setInEnvironment(const char* name) {
 }
 
 // Why there is nowhere to show the window, or empty when there is. Unless a driver was asked for by
-// name, SDL's drivers that draw into memory only do not count as a display.
+// name, the display the environment names is the one used, X first: SDL left to itself would fall
+// back to a driver that draws into memory only when a busy display is slow to answer.
 std::string missingDisplay() {
-    const bool driverChosen = setInEnvironment("SDL_VIDEODRIVER");
-    if (!driverChosen && !setInEnvironment("DISPLAY") && !setInEnvironment("WAYLAND_DISPLAY"))
-        return "neither DISPLAY nor WAYLAND_DISPLAY is set";
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) return SDL_GetError();
-    const std::string driver = SDL_GetCurrentVideoDriver();
-    if (!driverChosen && (driver == "offscreen" || driver == "dummy")) {
-        SDL_Quit();
-        return "cannot connect to the display";
+    if (!setInEnvironment("SDL_VIDEODRIVER")) {
+        if (setInEnvironment("DISPLAY"))
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+        else if (setInEnvironment("WAYLAND_DISPLAY"))
+            SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland");
+        else
+            return "neither DISPLAY nor WAYLAND_DISPLAY is set";
+    }
+    // A display under load may refuse a connection for a moment.
+    for (int attempt = 1; SDL_Init(SDL_INIT_VIDEO) != 0; ++attempt) {
+        if (attempt == ConnectAttempts) return SDL_GetError();
+        SDL_Delay(ConnectRetryMs);
     }
     return {};
+}
+
+// The compiled-in icon's 32 x 32 picture; its pixels are 0x00RRGGBB words.
+void setIcon(SDL_Window* window) {
+    const ImageResource* icon = findIcon(ProgramIcon, ProgramIconSide);
+    if (icon == nullptr) return;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(icon->pixels), icon->width, icon->height,
+                                                              32, icon->width * 4, SDL_PIXELFORMAT_RGB888);
+    if (surface == nullptr) return;
+    SDL_SetWindowIcon(window, surface);
+    SDL_FreeSurface(surface);
 }
 
 void pushRequest(uint32_t type) {
@@ -161,14 +219,17 @@ bool openDesktop(std::string& error) {
         return false;
     }
     SDL_SetWindowMinimumSize(window, width, height);
+    setIcon(window);
     // Only presses and releases matter; ignoring motion keeps an idle program asleep.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
-    desktop = std::make_unique<DesktopWindow>(window, renderer, texture, requests);
+    desktop = new DesktopWindow(window, renderer, texture, requests);
+    if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") leaveWhenDisplayIsLost();
     return true;
 }
 
 void closeDesktop() {
-    desktop.reset();
+    delete desktop;
+    desktop = nullptr;
     SDL_Quit();
 }
 
@@ -195,7 +256,7 @@ void backendPause(int32_t ms) {
     const uint32_t start = SDL_GetTicks();
     for (;;) {
         const uint32_t elapsed = SDL_GetTicks() - start;
-        if (ms <= 0 || elapsed >= static_cast<uint32_t>(ms)) return;
+        if (ms <= 0 || elapsed >= static_cast<uint32_t>(ms) || closeRequested()) return;
         SDL_Event event;
         if (SDL_WaitEventTimeout(&event, static_cast<int>(std::min(static_cast<uint32_t>(ms) - elapsed, PauseSliceMs))))
             desktop->handle(event, true);

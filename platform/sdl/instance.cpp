@@ -42,7 +42,9 @@ void askFirstToRaise() {
         UniqueFd connection = streamSocket();
         if (connect(connection.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) {
             static constexpr char request[] = "raise\n";
-            (void)!write(connection.get(), request, sizeof request - 1);
+            // The running copy may accept and close before the request is written: that is no
+            // failure of ours, and must not end this start with SIGPIPE.
+            (void)!send(connection.get(), request, sizeof request - 1, MSG_NOSIGNAL);
             return;
         }
         usleep(50'000);

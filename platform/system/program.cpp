@@ -17,17 +17,11 @@ namespace {
 
 std::string modulePath;
 
-// The running executable, for when no path was given.
-std::string executablePath() {
-    std::error_code error;
-    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : path.string();
-}
-
-// The help page installed with the program: share/rendaro beside bin/, or right beside it.
+// The help page installed with the running program: share/rendaro beside bin/, or right beside it.
 std::string helpPagePath() {
-    const std::filesystem::path folder = std::filesystem::path(GetModuleFileName()).parent_path();
     std::error_code error;
+    const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    if (error) return {};
     for (const auto& page : {folder / ".." / "share" / "rendaro" / "rendaro.html", folder / "rendaro.html"})
         if (std::filesystem::is_regular_file(page, error)) return page.lexically_normal().string();
     return {};
@@ -37,10 +31,7 @@ std::string helpPagePath() {
 
 void setModulePath(const std::string& path) { modulePath = path; }
 
-const std::string& GetModuleFileName() {
-    if (modulePath.empty()) modulePath = executablePath();
-    return modulePath;
-}
+const std::string& GetModuleFileName() { return modulePath; }
 
 void startHelpViewer() {
     backendTrace("help");

@@ -2,13 +2,11 @@
 #include "platform/system/store.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <optional>
 #include <span>
 #include <string_view>
-#include <system_error>
 #include <vector>
 
 #include <zlib.h>
@@ -28,11 +26,7 @@ std::optional<std::filesystem::path> configuredRoot;
 
 std::filesystem::path storeRoot() {
     if (configuredRoot) return *configuredRoot;
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config && config[0] == '/') return config;
-    const char* home = std::getenv("HOME");
-    if (home && home[0] != '\0') return std::filesystem::path(home) / ".config";
-    return {};
+    return userBaseFolder("XDG_CONFIG_HOME", ".config");
 }
 
 bool isPlainName(std::string_view name) {
@@ -89,9 +83,6 @@ void setStoreRoot(const std::string& folder) {
 bool storeSetValue(const char* keyPath, const char* valueName, uint32_t type, const uint8_t* data, size_t size) {
     const auto file = valueFile(keyPath, valueName);
     if (!file || size > LargestValue) return false;
-    std::error_code error;
-    std::filesystem::create_directories(file->parent_path(), error);
-    if (error) return false;
 
     std::vector<uint8_t> bytes(HeaderSize + size + TrailerSize);
     std::memcpy(bytes.data(), Magic, sizeof Magic);

@@ -4,13 +4,12 @@
 #include <cstdlib>
 
 #include "platform/backend.h"
-#include "platform/chrome/chrome.h"
+#include "platform/window/messages.h"
 
 uint32_t GetTickCount() { return backendTicks(); }
 
 uint32_t waitMs(int32_t ms) {
     backendTrace("wait %d", ms);
-    keepWidgetsOnTop();
     const uint32_t start = backendTicks();
     // The game's own test: the distance from the start, as a signed difference, reaches ms. A pause
     // may end early (a real sleep can), so it is repeated for what is left; ms <= 0 passes no time.
@@ -20,6 +19,6 @@ uint32_t waitMs(int32_t ms) {
         backendPause(static_cast<int32_t>(left > 0 ? left : 0));
         now = backendTicks();
         left = ms - std::llabs(static_cast<int64_t>(static_cast<int32_t>(now - start)));
-    } while (left > 0);
+    } while (left > 0 && !closeRequested());
     return now;
 }

@@ -6,9 +6,8 @@
 #include <optional>
 
 #include "platform/backend.h"
-#include "platform/canvas/screen_dc.h"
-#include "platform/chrome/chrome.h"
 #include "platform/canvas/screen.h"
+#include "platform/canvas/screen_dc.h"
 
 namespace {
 
@@ -21,6 +20,7 @@ struct WindowState {
     bool captured = false;
     std::optional<Rect> invalid;  // client coordinates, never empty
     bool eraseAsked = false;
+    bool closing = false;
 };
 
 WindowState window;
@@ -61,6 +61,7 @@ void eraseBackground(HDC dc, const Rect& r) {
 bool CreateMainWindow(WindowProc proc) {
     if (window.proc != nullptr || proc == nullptr) return false;
     window.proc = proc;
+    window.closing = false;
     // A quit left over from an earlier window's loop must not end the loop of this one.
     window.quitPosted = false;
     SendMessage(WM_CREATE, 0, 0);
@@ -87,6 +88,7 @@ void PostMessage(uint32_t message, uint32_t wParam, int32_t lParam) {
 }
 
 bool GetMessage(Msg& msg) {
+    if (window.closing) std::erase_if(window.queue, [](const Msg& m) { return m.message >= WM_MOUSEFIRST && m.message <= WM_PENLAST; });
     for (;;) {
         if (!window.queue.empty()) {
             msg = window.queue.front();
@@ -141,6 +143,14 @@ void PostQuitMessage(int32_t code) {
     window.quitCode = code;
 }
 
+void PostCloseRequest(uint32_t message) {
+    if (window.proc == nullptr) return;
+    window.closing = true;
+    window.queue.push_front({message, 0, 0});
+}
+
+bool closeRequested() { return window.closing; }
+
 bool QueueIdle() { return window.queue.empty() && !window.quitPosted && !paintPending(); }
 
 void SetCapture() { window.captured = window.proc != nullptr; }
@@ -171,7 +181,6 @@ HDC BeginPaint() {
 
 void EndPaint(HDC dc) {
     if (dc != nullptr) closeScreenDC(dc);
-    keepWidgetsOnTop();
     backendPresent();
 }
 
@@ -179,5 +188,4 @@ HDC GetDC() { return openScreenDC(0, clientTop(), toScreen(clientRect())); }
 
 void ReleaseDC(HDC dc) {
     if (dc != nullptr) closeScreenDC(dc);
-    keepWidgetsOnTop();
 }

@@ -13,6 +13,7 @@ enum : uint32_t {
     WM_CLOSE = 0x0010,
     WM_QUIT = 0x0012,
     WM_HELP = 0x0053,
+    WM_KEYDOWN = 0x0100,  // wParam: the key (Key*), lParam: the modifiers held (KeyShift, KeyCtrl, KeyAlt)
     WM_COMMAND = 0x0111,
     WM_MOUSEFIRST = 0x0200,
     WM_MOUSEMOVE = 0x0200,
@@ -23,6 +24,23 @@ enum : uint32_t {
     TB_ENABLEBUTTON = WM_USER + 1,
     WM_CLOSEPROGRAM = 1023,  // sent by other programs: close as if the window were closed
 };
+
+// Keys as WM_KEYDOWN carries them: digits and letters are their upper-case characters.
+enum : uint32_t {
+    KeyTab = 0x09,
+    KeyEnter = 0x0D,
+    KeyEscape = 0x1B,
+    KeySpace = 0x20,
+    KeyLeft = 0x25,
+    KeyUp = 0x26,
+    KeyRight = 0x27,
+    KeyDown = 0x28,
+    KeyF1 = 0x70,
+    KeyF2 = 0x71,
+    KeyF3 = 0x72,
+    KeyF12 = 0x7B,
+};
+enum : uint32_t { KeyShift = 1, KeyCtrl = 2, KeyAlt = 4 };
 
 struct Msg {
     uint32_t message;
@@ -57,6 +75,11 @@ int32_t DispatchMessage(const Msg& msg);
 int32_t SendMessage(uint32_t message, uint32_t wParam, int32_t lParam);
 int32_t DefWindowProc(uint32_t message, uint32_t wParam, int32_t lParam);
 void PostQuitMessage(int32_t code);
+// A close from outside (the window's close button, a termination signal) posts message, usually
+// WM_CLOSE or WM_CLOSEPROGRAM, ahead of everything queued: the tap under way finishes with its
+// pauses cut short, and the taps still queued are dropped, so the program leaves at once.
+void PostCloseRequest(uint32_t message);
+bool closeRequested();
 // True when nothing waits in the queue and nothing is left to paint: the headless driver reads its
 // next line only then.
 bool QueueIdle();

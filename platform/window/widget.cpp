@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "platform/backend.h"
-#include "platform/chrome/chrome.h"
 #include "platform/window/messages.h"
 
 namespace {
@@ -42,7 +41,4 @@ bool runModalLoop(const std::function<bool()>& finished) {
     return true;
 }
 
-void restoreScreenUnderWidgets() {
-    InvalidateRect(nullptr, true);
-    drawShellChrome();
-}
+void restoreScreenUnderWidgets() { InvalidateRect(nullptr, true); }

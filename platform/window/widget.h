@@ -1,5 +1,6 @@
 // The shell's modal widgets (pop-up menus, the question, dialogs): the stack of open ones and their loop.
 #pragma once
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -17,6 +18,8 @@ public:
     virtual void draw(HDC screen) const = 0;
     virtual void penDown(Point p) = 0;
     virtual void penUp(Point p) = 0;
+    // A key pressed while this widget is the topmost, with the modifiers held (Key*, messages.h).
+    virtual void key(uint32_t key, uint32_t modifiers) = 0;
     // The title bar while this widget is the topmost: its caption (null keeps the one below) and
     // whether it shows the "ok" button.
     virtual const char* caption() const { return nullptr; }
@@ -34,5 +37,5 @@ const std::vector<Widget*>& openWidgets();
 // stays queued for the main loop).
 bool runModalLoop(const std::function<bool()>& finished);
 
-// After a widget closes: the main window repaints what was under it, the bars are drawn again.
+// After a widget closes: the main window repaints what was under it (the bars follow at the next update).
 void restoreScreenUnderWidgets();

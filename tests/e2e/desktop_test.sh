@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The desktop program played as a person would, on a virtual X display: its screens equal
-# rendaro-cli's pictures of the same states, Options OK saves, Roll rolls, and a restart resumes.
+# rendaro-cli's pictures of the same states, Options OK saves, Roll rolls, a restart resumes, and the
+# program leaves at once when closed or when the display goes away.
 #
 # Usage: desktop_test.sh RENDARO RENDARO_CLI
 set -euo pipefail
@@ -22,10 +23,6 @@ Roll=(220 281)
 # The dice area below the board (client x 1..79, y 242..267) as the window shows it.
 DiceArea="$(( 79 * Scale ))x$(( 26 * Scale ))+$(( 1 * Scale ))+$(( 268 * Scale ))"
 
-# The message text box (client x 80..199, y 242..267): at start-up it shows a new game's first
-# prompt, whatever the restored game waits for, so only the rest of a resumed screen must match.
-MessageBox="rectangle $(( 80 * Scale )),$(( 268 * Scale )) $(( 200 * Scale - 1 )),$(( 294 * Scale - 1 ))"
-
 dice_area_changed() {
     capture "$work/roll.window.rgb" && edit_picture "$work/roll.window.rgb" "$work/roll.dice.rgb" -crop "$DiceArea" &&
         ! same_picture "$work/roll.dice.rgb" "$work/before-roll.dice.rgb"
@@ -35,12 +32,7 @@ dice_area_changed() {
 # the computer has played its colours.
 rolled_and_back_to_person() { [[ $(saved_hex) != "$(cat "$work/saved_options.record")" ]] && person_to_play; }
 
-without_message() { edit_picture "$1" "$2" -fill black -draw "$MessageBox"; }
-
-resumed_window_shows() {
-    capture "$work/resumed.window.rgb" && without_message "$work/resumed.window.rgb" "$work/resumed.masked.rgb" &&
-        same_picture "$work/resumed.masked.rgb" "$work/before-close.masked.rgb"
-}
+resumed_window_shows() { capture "$work/resumed.window.rgb" && same_picture "$work/resumed.window.rgb" "$work/before-close.rgb"; }
 
 settled_window() {
     capture "$work/settle.a.rgb" && sleep 0.3 && capture "$work/settle.b.rgb" &&
@@ -81,10 +73,11 @@ poll dice_area_changed || fail_showing "Roll did not change the dice area" saved
 poll rolled_and_back_to_person || fail "the game did not come back to the person"
 poll settled_window || fail "the window kept changing while the game waited for a person"
 cp "$work/settle.b.rgb" "$work/before-close.rgb"
-without_message "$work/before-close.rgb" "$work/before-close.masked.rgb"
 cp "$saved" "$work/before-close.rendart"
 cp "$work/config/Calverin/Rendaro" "$work/before-close.registry"
 
+# The game is kept in the player's own state folder, made private to them.
+[[ $(stat -c %a "$(dirname "$saved")") == 700 ]] || fail "the state folder is not private: $(stat -c %a "$(dirname "$saved")")"
 # Closing saves nothing; starting again restores the same game and saves it back unchanged.
 stop_program
 cmp -s "$saved" "$work/before-close.rendart" || fail "closing the window rewrote the saved game"
@@ -103,5 +96,45 @@ cli_dir="$work/cli-restored" headless restored
 same_picture "$work/restored.expected.rgb" "$work/resumed.window.rgb" ||
     fail_showing "rendaro-cli draws the restored game differently from the desktop program" restored.expected resumed.window
 
+# The start's record with colour 0 given to the computer, about to roll: once tapped, the computer
+# plays on by itself, animating. The settings copy is removed, so the file alone is restored.
+computer_alone() {
+    local record sum=0 i
+    record=$(cat "$work/start.record")
+    record="${record:0:31}1${record:32:$(( 2 * KindsAt - 32 ))}02${record:$(( 2 * KindsAt + 2 ))}"
+    for ((i = 8; i < 2 * RecordSize; i += 2)); do sum=$(( sum + 16#${record:i:2} )); done
+    printf '%02x%02x%02x%02x%s' $(( sum & 255 )) $(( sum >> 8 & 255 )) $(( sum >> 16 & 255 )) 0 "${record:8}" |
+        xxd -r -p >"$saved"
+    seeded=$(saved_hex)
+    rm -f "$work/config/Calverin/Rendaro"
+    start_program
+    click 120 120
+    sleep 0.3
+}
+
+# The record left is whole: rendaro-cli restores it and saves it back byte for byte.
+saved_whole() {
+    rm -rf "$work/cli-left" && mkdir -p "$work/cli-left" && cp "$saved" "$work/cli-left/rendart"
+    cli_dir="$work/cli-left" headless left
+    [[ $(saved_hex) == "$(cat "$work/left.record")" ]] || fail "$1 left a record the game refuses"
+}
+
+# A close during the computer's animations finishes the tap under way at once, saves it, and leaves.
+computer_alone
+stop_program
+close_ms=$ended_ms
+[[ $(saved_hex) != "$seeded" ]] || fail "the tap under way when closing was not saved"
+saved_whole "closing during the computer's turn"
+# The display going away, during the computer's animations and then while idle: gone within a second.
+for moment in busy idle; do
+    [[ $moment == busy ]] && computer_alone || start_program
+    end_program 1 kill -KILL "$xvfb_pid"
+    xvfb_pid=""
+    (( ended_ms < 1000 )) || fail "the program took $ended_ms ms to leave a lost display ($moment)"
+    saved_whole "losing the display ($moment)"
+    start_display
+done
+
+echo "closed during the computer's turn after $close_ms ms"
 echo "first start: window mapped after $mapped_ms ms, start screen seen after $first_frame_ms ms"
 echo "PASS"

@@ -1,11 +1,13 @@
-# Shared by the desktop scripts: a private X display, the program started and stopped in a folder of
-# its own, window captures, clicks at device coordinates, and rendaro-cli's pictures and records.
+# Shared by the desktop scripts: a private X display, the program installed into a read-only prefix
+# and run as an ordinary user with a home of its own, window captures, clicks at device coordinates,
+# and rendaro-cli's pictures and records.
 #
-# The sourcing script sets `program` and `cli` (absolute paths) and calls start_session first.
+# The sourcing script sets `program` (in its build folder) and `cli` (absolute paths) and calls
+# start_session first.
 
 Scale=2                   # the window shows the device screen at twice its size
 StepSeconds=20            # the longest any one awaited change may take (a loaded CI machine included)
-RecordSize=248            # the saved game's record: the file beside the program
+RecordSize=248            # the saved game's record, kept in the user's state folder
 
 fail() {
     echo "FAIL: $*" >&2
@@ -25,7 +27,7 @@ poll() {
 
 require_tools() {
     local tool
-    for tool in Xvfb xdotool import compare convert cmp od; do
+    for tool in Xvfb xdotool import compare convert cmp od setpriv; do
         command -v "$tool" >/dev/null || fail "missing tool: $tool (scripts/install-deps.sh lists what the tests need)"
     done
 }
@@ -40,6 +42,7 @@ end_session() {
     [[ -n $xvfb_pid ]] && kill -TERM "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     if [[ $status -eq 0 ]]; then
+        chmod -R u+w "$work"
         rm -rf "$work"
     else
         echo "pictures, logs and saved games kept in $work" >&2
@@ -48,27 +51,41 @@ end_session() {
 
 display_named() { [[ -s $work/display ]]; }
 
-# A fresh work folder and an X server on the first free display number.
-start_session() {
-    require_tools
-    work=$(mktemp -d "${TMPDIR:-/tmp}/rendaro-e2e.XXXXXX")
-    trap end_session EXIT
+# An X server on the first free display number.
+start_display() {
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     poll display_named || fail "Xvfb named no display: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(head -n 1 "$work/display")"
-    mkdir -p "$work/game" "$work/config" "$work/runtime"
-    chmod 700 "$work/runtime"
-    cp "$program" "$work/game/rendaro"
-    saved="$work/game/rendart"
 }
 
-# Starts the copy in the game folder with the session's own settings and runtime folders, and waits
-# for its window; `window` names it, `started_us` is when the program was started.
+# Root plays as nobody: an ordinary user who cannot write the installed copy.
+as_player=()
+[[ $(id -u) -eq 0 ]] && as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
+
+# A fresh work folder, the build installed into a prefix nobody may write, the player's folders.
+start_session() {
+    require_tools
+    work=$(mktemp -d "${TMPDIR:-/tmp}/rendaro-e2e.XXXXXX")
+    trap end_session EXIT
+    start_display
+    cmake --install "$(dirname "$program")" --prefix "$work/prefix" >"$work/install.log" || fail "cmake --install failed"
+    chmod -R a-w "$work/prefix"
+    mkdir -p "$work/home" "$work/config" "$work/runtime"
+    chmod 755 "$work"
+    chmod 700 "$work/home" "$work/config" "$work/runtime"
+    [[ ${#as_player[@]} -eq 0 ]] || chown nobody:nogroup "$work/home" "$work/config" "$work/runtime"
+    saved="$work/home/.local/state/rendaro/rendart"
+}
+
+# Starts the installed copy as the player, with the session's own settings and runtime folders and
+# the game kept in the home's default state folder, and waits for its window; `window` names it,
+# `started_us` is when the program was started.
 start_program() {
     started_us=$(now_us)
-    (cd "$work/game" && exec env -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11 SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME="$work/config" \
-        XDG_RUNTIME_DIR="$work/runtime" ASAN_OPTIONS=detect_leaks=0 ./rendaro >>"$work/program.log" 2>&1) &
+    (cd "$work/home" && exec "${as_player[@]}" env -u WAYLAND_DISPLAY -u XDG_STATE_HOME SDL_AUDIODRIVER=dummy \
+        HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" ASAN_OPTIONS=detect_leaks=0 \
+        "$work/prefix/bin/rendaro" >>"$work/program.log" 2>&1) &
     program_pid=$!
     poll window_shown || fail "no window appeared: $(cat "$work/program.log")"
     mapped_us=$(now_us)
@@ -82,16 +99,23 @@ window_shown() {
 
 program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
 
-# SIGTERM is message 1023: the program closes its window as the close button would, and must end
-# with status 0.
-stop_program() {
-    kill -TERM "$program_pid"
-    poll program_ended || fail "the program did not end after SIGTERM"
-    local status=0
+# end_program STATUS COMMAND...: the command ends the program, which must go with that status;
+# `ended_ms` is how long it took.
+end_program() {
+    local expected=$1 status=0 asked_us
+    shift
+    asked_us=$(now_us)
+    "$@"
+    poll program_ended || fail "the program did not end after: $*"
+    ended_ms=$(( ($(now_us) - asked_us) / 1000 ))
     wait "$program_pid" || status=$?
     program_pid=""
-    [[ $status -eq 0 ]] || fail "the program ended with status $status: $(cat "$work/program.log")"
+    [[ $status -eq $expected ]] || fail "the program ended with status $status after $*: $(cat "$work/program.log")"
 }
+
+# SIGTERM is message 1023: the program closes its window as the close button would, and must end
+# with status 0.
+stop_program() { end_program 0 kill -TERM "$program_pid"; }
 
 # A click at device screen coordinates, where a person's pointer would be on the doubled window.
 click() {

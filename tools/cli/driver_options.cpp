@@ -57,16 +57,16 @@ std::optional<DriverOptions> parseDriverOptions(const std::vector<std::string_vi
             value = name.substr(equals + 1);
             name = name.substr(0, equals);
         }
-        if (name == "--trace") {
+        if (name == "--trace" || name == "--help") {
             if (value) {
-                error = "--trace takes no value";
+                error = std::string(name) + " takes no value";
                 return std::nullopt;
             }
-            options.trace = true;
+            (name == "--trace" ? options.trace : options.help) = true;
             continue;
         }
         if (name != "--dir" && name != "--screen" && name != "--tick") {
-            error = "unknown option (usage: rendaro-cli [--dir DIR] [--screen WxH] [--tick MS] [--trace])";
+            error = "unknown option " + std::string(name) + " (" + DriverUsage + ")";
             return std::nullopt;
         }
         if (!value) {

@@ -1,4 +1,4 @@
-// The headless driver's command line: --dir DIR, --screen WxH, --tick MS, --trace.
+// The headless driver's command line: --dir DIR, --screen WxH, --tick MS, --trace, --help.
 #pragma once
 #include <cstdint>
 #include <optional>
@@ -12,7 +12,10 @@ struct DriverOptions {
     int screenHeight = 320;
     uint32_t tick = 0;
     bool trace = false;
+    bool help = false;  // --help: print the usage and leave
 };
+
+constexpr const char* DriverUsage = "usage: rendaro-cli [--dir DIR] [--screen WxH] [--tick MS] [--trace] [--help]";
 
 // The arguments after the program name, as "--name value" or "--name=value"; a later option
 // replaces an earlier one. Nullopt with the reason in `error` for anything else.

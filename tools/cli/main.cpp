@@ -18,6 +18,10 @@ int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     std::string error;
     const auto options = parseDriverOptions(args, error);
+    if (options && options->help) {
+        std::cout << DriverUsage << '\n';
+        return 0;
+    }
     DriverFolder folder;
     if (!options || !folder.open(options->dir, error)) {
         std::cerr << "rendaro-cli: " << error << '\n';

@@ -1,6 +1,8 @@
 // Parsing and reading the headless driver's input lines; strict, and safe with any bytes.
 #include "tools/cli/script.h"
 
+#include "platform/window/messages.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdint>
@@ -84,6 +86,38 @@ std::optional<ScriptLine> parseRoll(Arguments& args) {
     return roll;
 }
 
+// A key by name ("a" to "z", "0" to "9", "f1" to "f12", "tab", "enter", "escape", "space", the
+// arrows), after any of "shift+", "ctrl+" and "alt+".
+std::optional<ScriptLine> parseKey(Arguments& args) {
+    if (!args.expectCount(1)) return std::nullopt;
+    static constexpr std::pair<std::string_view, uint32_t> Modifiers[] = {
+        {"shift+", KeyShift}, {"ctrl+", KeyCtrl}, {"alt+", KeyAlt}};
+    static constexpr std::pair<std::string_view, uint32_t> Named[] = {
+        {"tab", KeyTab},   {"enter", KeyEnter}, {"escape", KeyEscape}, {"space", KeySpace},
+        {"left", KeyLeft}, {"up", KeyUp},       {"right", KeyRight},   {"down", KeyDown}};
+    std::string_view name = args.word(0);
+    KeyLine key{0, 0};
+    // Each modifier at most once, in any order.
+    for (bool stripped = true; stripped;) {
+        stripped = false;
+        for (const auto& [prefix, bit] : Modifiers) {
+            if ((key.modifiers & bit) != 0 || name.size() <= prefix.size() || !name.starts_with(prefix)) continue;
+            key.modifiers |= bit;
+            name.remove_prefix(prefix.size());
+            stripped = true;
+        }
+    }
+    if (name.size() == 1 && ((name[0] >= 'a' && name[0] <= 'z') || (name[0] >= '0' && name[0] <= '9')))
+        key.key = static_cast<uint32_t>(name[0] >= 'a' ? name[0] - 'a' + 'A' : name[0]);
+    if (name.size() > 1 && name[0] == 'f')
+        if (const auto n = parseInteger(name.substr(1), 1, KeyF12 - KeyF1 + 1)) key.key = KeyF1 + static_cast<uint32_t>(*n - 1);
+    for (const auto& [word, code] : Named)
+        if (name == word) key.key = code;
+    if (key.key != 0) return key;
+    args.fail("unknown key");
+    return std::nullopt;
+}
+
 std::optional<ScriptLine> parseAnswer(Arguments& args) {
     if (!args.expectCount(1)) return std::nullopt;
     if (args.word(0) == "yes") return AnswerLine{true};
@@ -161,6 +195,7 @@ std::optional<ScriptLine> parseScriptLine(std::string_view text, std::string& er
     if (verb == "screen") return parsePoint<ScreenLine>(args);
     if (verb == "roll") return parseRoll(args);
     if (verb == "answer") return parseAnswer(args);
+    if (verb == "key") return parseKey(args);
     if (verb == "dump") return parseBare<DumpLine>(args);
     if (verb == "message") return parseBare<MessageLine>(args);
     if (verb == "quit") return parseBare<QuitLine>(args);

@@ -15,6 +15,7 @@ std::optional<int64_t> parseInteger(std::string_view text, int64_t min, int64_t 
 struct TapLine { int32_t x, y; };         // client coordinates of the main window
 struct ScreenLine { int32_t x, y; };      // screen coordinates
 struct CommandLine { uint32_t id; };
+struct KeyLine { uint32_t key, modifiers; };  // key codes and modifier bits of WM_KEYDOWN
 struct AnswerLine { bool yes; };
 struct RollLine { std::vector<uint8_t> values; };
 struct WaitLine { uint32_t ms; };
@@ -25,8 +26,8 @@ struct RestartLine {};
 struct LoadLine { std::vector<uint8_t> record; };
 struct ScreenshotLine { std::string path; };
 // std::monostate is a blank or comment line.
-using ScriptLine = std::variant<std::monostate, TapLine, ScreenLine, CommandLine, AnswerLine, RollLine, WaitLine,
-                                DumpLine, MessageLine, QuitLine, RestartLine, LoadLine, ScreenshotLine>;
+using ScriptLine = std::variant<std::monostate, TapLine, ScreenLine, CommandLine, KeyLine, AnswerLine, RollLine,
+                                WaitLine, DumpLine, MessageLine, QuitLine, RestartLine, LoadLine, ScreenshotLine>;
 
 // The line, or nullopt with the reason in `error`.
 std::optional<ScriptLine> parseScriptLine(std::string_view text, std::string& error);

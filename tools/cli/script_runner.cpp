@@ -8,10 +8,11 @@
 #include "game/game_state.h"
 #include "persist/registry.h"
 #include "persist/savefile.h"
+#include "platform/canvas/png.h"
+#include "platform/canvas/screen.h"
 #include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
 #include "platform/window/messages.h"
-#include "platform/canvas/screen.h"
 #include "render/panel.h"
 #include "shell/window.h"
 #include "turn/dice.h"
@@ -43,17 +44,6 @@ struct Overloaded : Handlers... {
 template <typename... Handlers>
 Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
-std::string recordLine() {
-    packRecord();
-    static constexpr char Digits[] = "0123456789abcdef";
-    std::string text = "record ";
-    for (const uint8_t byte : saveBuffer) {
-        text += Digits[byte >> 4];
-        text += Digits[byte & 0xF];
-    }
-    return text;
-}
-
 std::string messageLine() {
     std::string text = "message ";
     for (const char c : std::string_view(messageText, strnlen(messageText, MessageCapacity))) {
@@ -66,6 +56,17 @@ std::string messageLine() {
 }
 
 }  // namespace
+
+std::string recordLine() {
+    packRecord();
+    static constexpr char Digits[] = "0123456789abcdef";
+    std::string text = "record ";
+    for (const uint8_t byte : saveBuffer) {
+        text += Digits[byte >> 4];
+        text += Digits[byte & 0xF];
+    }
+    return text;
+}
 
 void printLine(std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
@@ -91,6 +92,10 @@ std::optional<std::string> runScriptLine(const ScriptLine& line) {
             },
             [](const CommandLine& command) -> Result {
                 PostMessage(WM_COMMAND, command.id, 0);
+                return std::nullopt;
+            },
+            [](const KeyLine& key) -> Result {
+                screenKey(key.key, key.modifiers);
                 return std::nullopt;
             },
             [](const AnswerLine& answer) -> Result {
@@ -127,7 +132,8 @@ std::optional<std::string> runScriptLine(const ScriptLine& line) {
                 return std::nullopt;
             },
             [](const ScreenshotLine& shot) -> Result {
-                if (writeScreenPng(shot.path.c_str())) return std::nullopt;
+                if (writePng(shot.path.c_str(), finishUpdate(), screenWidthPixels(), screenHeightPixels()))
+                    return std::nullopt;
                 return "cannot write the screenshot";
             },
         },

@@ -1,0 +1,93 @@
+// Driving the turn controller tap by tap, as the computer's own posted taps would, and tallying each tap.
+#include "tools/sim/play.h"
+
+#include "game/game_state.h"
+#include "game/setup.h"
+#include "platform/window/messages.h"
+#include "turn/controller.h"
+#include "turn/dice.h"
+
+namespace {
+
+// Far more taps than any real game takes: a game still going by then is a fault.
+constexpr int64_t MaxTaps = 1'000'000;
+
+// The die the generator gave, handed to the controller's next roll.
+uint8_t dieForNextRoll = 0;
+uint8_t takeDieForNextRoll() {
+    const uint8_t die = dieForNextRoll;
+    dieForNextRoll = 0;
+    return die;
+}
+
+// Side 1 holds colours 0 and 2 in partners games and colour 0 in short ones, unless seats are swapped.
+int sideOf(uint8_t colour, bool swapped) {
+    const int seat = flag(FlagPartners) ? colour % 2 : colour / 2;
+    return seat ^ (swapped ? 1 : 0);
+}
+
+// Tokens on the board before a tap that are back in their yard after it.
+uint32_t tokensSentHome(const uint8_t (&before)[4][4]) {
+    uint32_t count = 0;
+    for (int c = 0; c < 4; ++c)
+        for (int t = 0; t < 4; ++t) count += before[c][t] != 0 && game.players[c].progress[t] == 0;
+    return count;
+}
+
+// The computer's posted taps fill the queue; the simulator plays them itself, so it drops them.
+void dropPostedTaps() {
+    Msg discarded{};
+    while (PeekMessageRemove(discarded, WM_MOUSEFIRST, WM_PENLAST)) {
+    }
+}
+
+}  // namespace
+
+uint32_t gameSeed(const SimOptions& options, int64_t index) {
+    return options.seed + static_cast<uint32_t>(options.swap ? index / 2 : index);
+}
+
+bool gameSwapped(const SimOptions& options, int64_t index) { return options.swap && index % 2 == 1; }
+
+void startGame(const SimOptions& options, uint32_t seed) {
+    game = GameState{};
+    game.core.flags = (options.shortGames ? FlagShortGames : 0) | (options.quickStart ? FlagQuickStart : 0);
+    newGame(CmdOnePlayerGame);
+    seedDice(seed);
+    dieForNextRoll = 0;
+    setFixedRollSource(takeDieForNextRoll);
+    for (PlayerRecord& player : game.players)
+        if (player.kind != Absent) player.kind = Computer;
+    setTurnState(Rolling);
+    dropPostedTaps();
+}
+
+bool finishGame(const SimOptions& options, bool swapped, GameResult& result, RollLog* log) {
+    result = GameResult{};
+    const uint32_t movesBefore = movesPlayed;
+    for (int64_t tap = 0; turnState() != GameOver; ++tap) {
+        if (tap == MaxTaps) return false;
+        const uint8_t colour = game.core.currentPlayer;
+        // The game keeps one difficulty for every computer: each side's is set before its turns.
+        setFlag(FlagNormal, options.normal[sideOf(colour, swapped)]);
+        // The roll comes from the game's own generator, only seen on its way to the controller.
+        const uint8_t die = nextDieValue();
+        dieForNextRoll = die;
+        if (log && log->count < log->capacity) log->values[log->count] = die;
+        if (log) ++log->count;
+        ++result.faces[die - 1];
+        if (sixesRolled() == 0) ++result.turns;
+        if (die == 6 && sixesRolled() == 2) ++result.threeSixes;
+        uint8_t before[4][4];
+        for (int c = 0; c < 4; ++c)
+            for (int t = 0; t < 4; ++t) before[c][t] = game.players[c].progress[t];
+        playTap(0, 0);  // a computer's tap rolls wherever it lands
+        result.captures += tokensSentHome(before);
+        dropPostedTaps();
+    }
+    result.moves = movesPlayed - movesBefore;
+    const uint8_t winner = game.core.currentPlayer;
+    result.winnerSide = static_cast<uint8_t>(sideOf(winner, swapped));
+    result.firstSeatWon = sideOf(winner, false) == 0;
+    return true;
+}
