@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRENDARO_WERROR=ON
 
-.PHONY: run test deps configure build build-asan test-asan bench figures report fuzz soak package clean
+.PHONY: run test deps configure build build-asan test-asan bench figures report fuzz soak package mutants clean
 
 # The game alone, and what it needs: tests and benchmarks wait for `make test` and `make bench`.
 run: configure
@@ -53,6 +53,11 @@ soak: build
 	RENDARO_MONKEY_EVENTS=$(SOAK_EVENTS) RENDARO_CRASH_KILLS=$(SOAK_KILLS) \
 	  ./$(BUILD)/tests/rendaro-tests --gtest_filter='Monkey*:CrashConsistency*'
 
+# Plants each fault of tools/mutants/faults.txt in a copy under build-mutants/ and runs the fast tests
+# against it; fails when one survives. MUTANTS=REGEX runs the faults whose "file: description" match.
+mutants: deps
+	MUTANTS='$(MUTANTS)' JOBS=$(JOBS) tools/mutants/run.py
+
 # The micro-benchmarks, then whole computer-only games in one simulator process.
 bench: build
 	./$(BUILD)/tools/rendaro-bench
@@ -77,4 +82,4 @@ figures: build
 	tools/bench/desktop_figures.sh $(BUILD)/rendaro $(BUILD)/tools/rendaro-cli
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) build-fuzz fuzz-out rendaro_*_amd64.deb
+	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) build-fuzz build-mutants fuzz-out rendaro_*_amd64.deb
