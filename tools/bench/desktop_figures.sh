@@ -11,7 +11,7 @@ fi
 program=$(realpath "$1")
 cli=$(realpath "$2")
 idle_seconds=${3:-10}
-source "$(dirname "$0")/x_session.sh"
+source "$(dirname "$0")/../../tests/e2e/x_session.sh"
 
 Roll=(220 281)
 # Where a new game's red token stands on its start square.
