@@ -2,6 +2,7 @@
 // it gets in Easy and in Normal (lower is better; 30000 and above may not be played).
 #include <gtest/gtest.h>
 
+#include "ai/choice.h"
 #include "ai/evaluate.h"
 #include "game/game_state.h"
 #include "game/rules.h"
@@ -81,4 +82,14 @@ TEST(AiEvaluate, Ladder) {
             EXPECT_EQ(m.legal, row.legal) << row.what;
         }
     }
+}
+
+TEST(AiChoice, YardTokensAreOneMoveForASixButAStartSquareTokenIsItsOwn) {
+    // Tokens 0 and 2 in the yard, token 1 on its start square: a six brings one out or moves token 1,
+    // and the final 3 moves token 1.
+    arrange(0, {{0, 1, 1}, {0, 3, 48}});
+    setDice(3, 1);
+    findMoves();
+    EXPECT_EQ(bestMove.countSix, 2);
+    EXPECT_EQ(bestMove.countLast, 1);
 }

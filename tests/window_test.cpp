@@ -2,10 +2,12 @@
 // and a pause that ends early is made up to its full length.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <utility>
 
 #include "game/game_state.h"
+#include "platform/canvas/screen.h"
 #include "platform/headless/headless.h"
 #include "platform/window/clock.h"
 #include "platform/window/messages.h"
@@ -39,4 +41,28 @@ TEST(Window, APauseThatEndsEarlyIsMadeUpToItsFullLength) {
     });
     EXPECT_EQ(waitMs(550), 1550u);  // 550 after the reading it started from
     setHeadlessTrace(nullptr);
+}
+
+TEST(Window, AnEraseWhitensTheWholeInvalidRectangleAndNothingElse) {
+    initScreen(240, 320);
+    ASSERT_TRUE(CreateMainWindow([](uint32_t message, uint32_t, int32_t) -> int32_t {
+        if (message == WM_PAINT) EndPaint(BeginPaint());  // paints nothing: only the erase shows
+        return 0;
+    }));
+    const auto paint = [] {
+        Msg msg{};
+        ASSERT_TRUE(GetMessage(msg) && msg.message == WM_PAINT);
+        DispatchMessage(msg);
+    };
+    paint();  // a new window is all unpainted
+    std::fill_n(screenPixelsMutable(), 240 * 320, 0u);
+    const Rect area{10, 20, 30, 40};
+    InvalidateRect(&area, true);
+    paint();
+    for (int y = area.top - 1; y <= area.bottom; ++y)
+        for (int x = area.left - 1; x <= area.right; ++x) {
+            const bool inside = x >= area.left && x < area.right && y >= area.top && y < area.bottom;
+            EXPECT_EQ(screenPixels()[(y + clientTop()) * 240 + x], inside ? 0xFFFFFFu : 0u) << x << "," << y;
+        }
+    DestroyMainWindow();
 }
