@@ -4,7 +4,7 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRENDARO_WERROR=ON
 
-.PHONY: run test deps configure build build-asan test-asan bench report fuzz soak package mutants clean
+.PHONY: run test deps configure build build-asan test-asan bench figures report fuzz soak package mutants clean
 
 # The game alone, and what it needs: tests and benchmarks wait for `make test` and `make bench`.
 run: configure
@@ -31,7 +31,8 @@ build-asan: deps
 test-asan: build-asan
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Each fuzzer runs FUZZ_SECONDS from its seed corpus; findings land in fuzz-out/.
+# Each fuzzer runs FUZZ_SECONDS from its seeds (the cli fuzzer's are the transcripts); findings land
+# in fuzz-out/.
 FUZZ_SECONDS ?= 60
 FUZZERS = load cli
 fuzz: deps
@@ -39,9 +40,10 @@ fuzz: deps
 	  -DRENDARO_WERROR=OFF -DBUILD_TESTING=OFF >/dev/null
 	cmake --build build-fuzz -j $(JOBS) --target $(addprefix rendaro-fuzz-,$(FUZZERS))
 	for f in $(FUZZERS); do \
+	  seeds=tests/fuzz/corpus/$$f; [ $$f != cli ] || seeds=tests/scripts; \
 	  mkdir -p fuzz-out/$$f/corpus && \
 	  (cd fuzz-out/$$f && ../../build-fuzz/tests/fuzz/rendaro-fuzz-$$f -max_total_time=$(FUZZ_SECONDS) \
-	    -print_final_stats=1 corpus ../../tests/fuzz/corpus/$$f) || exit 1; \
+	    -print_final_stats=1 corpus ../../$$seeds) || exit 1; \
 	done
 
 # The monkey and the kill test at soak length (make test runs 100,000 events and 200 kills).
@@ -74,6 +76,10 @@ package: deps
 	cd $(PACKAGE_BUILD) && cpack >/dev/null
 	mv $(PACKAGE_BUILD)/rendaro_*_amd64.deb .
 	tests/package_test.sh rendaro_*_amd64.deb
+
+# The desktop program's start-up time, memory and CPU use on a virtual X display.
+figures: build
+	tools/bench/desktop_figures.sh $(BUILD)/rendaro $(BUILD)/tools/rendaro-cli
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) build-fuzz build-mutants fuzz-out rendaro_*_amd64.deb

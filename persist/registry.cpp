@@ -21,3 +21,5 @@ bool readRegistryCopy(uint8_t* buffer) {
     // Another type or another length is not our record, even though the query itself worked.
     return type == REG_BINARY && size == SaveRecordSize;
 }
+
+bool removeRegistryCopy() { return storeRemoveValue(KeyPath, ValueName); }

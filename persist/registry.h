@@ -7,3 +7,5 @@ constexpr int SaveRecordSize = 248;
 
 bool writeRegistryCopy(const uint8_t* buffer);
 bool readRegistryCopy(uint8_t* buffer);
+// For the headless driver's `load`: the saved file alone decides the next start.
+bool removeRegistryCopy();

@@ -11,6 +11,8 @@
 
 namespace {
 
+HPEN colourPen(uint8_t colour, PenIndex kind) { return pens[4 * kind + colour]; }
+
 // The yard colours are visited in this order wherever the board is built.
 constexpr uint8_t colourOrder[4] = {1, 2, 3, 0};
 constexpr uint8_t placeOrder[4] = {1, 2, 0, 3};

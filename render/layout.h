@@ -18,7 +18,6 @@ extern const Colour lightColours[4];
 extern HBITMAP images[9];
 extern HDC drawSurface;
 
-inline HPEN colourPen(uint8_t colour, PenIndex kind) { return pens[4 * kind + colour]; }
 inline HPEN greyPen() { return pens[GreyPenIndex]; }
 
 void initScreenLayout();

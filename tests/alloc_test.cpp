@@ -1,4 +1,5 @@
-// Counts every allocation the test binary makes, to show that the rules and the computer player make none.
+// Counts every allocation the test binary makes, to show that the rules, the computer player and the
+// drawing of their moves on the canvas make none once the drawing has warmed up.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -8,7 +9,10 @@
 #include "ai/choice.h"
 #include "game/game_state.h"
 #include "game/setup.h"
+#include "platform/canvas/screen.h"
 #include "platform/headless/headless.h"
+#include "platform/window/messages.h"
+#include "render/layout.h"
 #include "tests/game_positions.h"
 
 namespace {
@@ -32,19 +36,27 @@ TEST(AllocTest, TheCounterSeesAllocations) {
 
 TEST(AllocTest, WholeComputerGamesAllocateNothing) {
     setHeadlessTrace(nullptr);  // a trace line is a string; the game itself makes none
-    for (bool display : {false, true}) {
+    initScreen(240, 320);
+    ASSERT_TRUE(createDrawingResources());
+    initScreenLayout();
+    drawSurface = GetDC();
+    // The first games warm the canvas up: it keeps the scratch buffers its largest shapes and copies need.
+    for (int run = 0; run < 4; ++run) {
+        const bool display = run % 2 == 0;
         game = GameState{};
         game.boardSize = 240;
         game.core.flags = FlagQuickStart | FlagNormal | FlagAnimateTokens | FlagPlaySounds;
         const uint64_t before = allocations.load();
-        setUpBoard(CmdOnePlayerGame);
         int turns = 0;
         for (uint32_t seed = 1; seed <= 4; ++seed) {
             setUpBoard(seed % 2 ? CmdOnePlayerGame : CmdTwoPlayerGame);
             turns += playComputerGame(seed, display, 2000);
             for (int i = 0; i < 100; ++i) findMoves();
         }
-        EXPECT_EQ(allocations.load() - before, 0u) << (display ? "with display" : "without display");
+        const uint64_t made = allocations.load() - before;
+        EXPECT_TRUE(run < 2 || made == 0) << made << (display ? " with display" : " without display");
         EXPECT_GT(turns, 40);
     }
+    ReleaseDC(drawSurface);
+    drawSurface = nullptr;
 }

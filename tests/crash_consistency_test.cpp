@@ -13,9 +13,6 @@
 #include <set>
 #include <string>
 
-#include "game/track.h"
-#include "platform/canvas/screen.h"
-#include "render/layout.h"
 #include "tests/crash_support.h"
 
 namespace {
@@ -120,27 +117,6 @@ TEST_F(CrashConsistencyTest, EveryRestartAfterAKillComesBackToASavedRecord) {
                 "%d stray temporary files left\n",
                 runs, kills, static_cast<long long>(startTime.count()), static_cast<long long>(runTime.count()), splitCopies, strayFiles(gameFolder));
     EXPECT_EQ(kills, wantedKills);
-}
-
-TEST_F(CrashConsistencyTest, UndoAfterARestartInTheMiddleOfATurnKeepsTheGame) {
-    // A person's turn with two dice (6, then 3) waits for a token when the program is closed.
-    writeText(work("setup.cli"), "command 4012\nroll 6 3\ntap 220 250\ntap 220 250\n");
-    ASSERT_TRUE(runCli(gameFolder, work("setup.cli"), work("setup.out")).exitedWith(0));
-    // Restarted, the player moves the token that Quick Start put on the start square, and asks for
-    // Undo. The snapshot of the turn's roll was lost with the program: Undo must not bring back nothing.
-    initScreen(240, 320);
-    initScreenLayout();
-    int32_t x = 0, y = 0;
-    tokenPoint(squareOf(0, 1), 0, 0, x, y);
-    writeText(work("undo.cli"), "tap " + std::to_string(x) + " " + std::to_string(y) + "\ncommand 4040\ndump\n");
-    ASSERT_TRUE(runCli(gameFolder, work("undo.cli"), work("undo.out")).exitedWith(0));
-    const std::vector<Record> afterUndo = dumpedRecords(work("undo.out"));
-    ASSERT_EQ(afterUndo.size(), 1u);
-    EXPECT_TRUE(recordIsSound(afterUndo[0])) << "Undo restored a snapshot this run never took";
-    ASSERT_TRUE(runCli(gameFolder, work("restart.cli"), work("restart.out")).exitedWith(0));
-    const std::vector<Record> restored = dumpedRecords(work("restart.out"));
-    ASSERT_EQ(restored.size(), 1u);
-    EXPECT_EQ(restored[0], afterUndo[0]) << "the next start lost the game";
 }
 
 }  // namespace

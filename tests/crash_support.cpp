@@ -2,6 +2,8 @@
 // in-process player that records what it saves.
 #include "tests/crash_support.h"
 
+#include <gtest/gtest.h>
+
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -27,7 +29,8 @@
 #include "platform/system/store.h"
 #include "platform/system/program.h"
 #include "shell/window.h"
-#include "tests/turn_driver.h"
+#include "tools/cli/script.h"
+#include "tools/cli/script_runner.h"
 #include "turn/dice.h"
 
 extern char** environ;
@@ -57,38 +60,28 @@ CliRun waitFor(pid_t child) {
     return run;
 }
 
-std::string postTap(int32_t x, int32_t y) {
-    PostMessage(WM_LBUTTONDOWN, 0, makePointParam(x, y));
-    PostMessage(WM_LBUTTONUP, 0, makePointParam(x, y));
-    return "tap " + std::to_string(x) + " " + std::to_string(y);
-}
+std::string tapLine(int32_t x, int32_t y) { return "tap " + std::to_string(x) + " " + std::to_string(y); }
 
-std::string postCommand(uint32_t id) {
-    PostMessage(WM_COMMAND, id, 0);
-    return "command " + std::to_string(id);
-}
+}  // namespace
 
-// One line a player would give in the state the game is in, posted at once.
 std::string playerLine(std::mt19937& random) {
     const int16_t board = game.boardSize;
     const auto pick = [&random](uint32_t n) { return static_cast<int32_t>(random() % n); };
     switch (turnState()) {
-    case GameOver: return postCommand(CmdTwoPlayerGame);
-    case PickMove: return postTap(75 + 30 * pick(5), board + 14);
+    case GameOver: return "command " + std::to_string(CmdTwoPlayerGame);
+    case PickMove: return tapLine(75 + 30 * pick(5), board + 14);
     case PickToken: {
-        if (pick(4) == 0) return postTap(24 * pick(3) + 14, board + 10);
+        if (pick(4) == 0) return tapLine(24 * pick(3) + 14, board + 10);
         const uint8_t current = game.core.currentPlayer & 3;
         const uint8_t colour = flag(FlagPartners) && pick(2) == 0 ? partner(current) : current;
         const uint8_t token = static_cast<uint8_t>(pick(4));
         int32_t x = 0, y = 0;
         tokenPoint(slotOf(colour, token).square, colour, token, x, y);
-        return postTap(x, y);
+        return tapLine(x, y);
     }
-    default: return postTap(board - 20, board + 10);
+    default: return tapLine(board - 20, board + 10);
     }
 }
-
-}  // namespace
 
 long environmentNumber(const char* name, long fallback) {
     const char* text = std::getenv(name);
@@ -199,15 +192,29 @@ void writeText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
 
+void closeMainWindow() {
+    if (MainWindowExists()) DestroyMainWindow();
+    Msg msg{};
+    while (!QueueIdle() && GetMessage(msg)) {
+    }
+}
+
 void prepareStart(const std::string& folder) {
     closeMainWindow();
     game = GameState{};
     initScreen(240, 320);
     setHeadlessTicks(0);
     setHeadlessTrace(nullptr);
-    clearFixedRolls();
+    setFixedRollSource(nullptr);
     setModulePath(folder + "/rendaro");
     setStoreRoot(folder);
+}
+
+void runLine(const std::string& text) {
+    std::string error;
+    const auto line = parseScriptLine(text, error);
+    ASSERT_TRUE(line) << text << ": " << error;
+    ASSERT_FALSE(runScriptLine(*line)) << text;
 }
 
 std::string playAhead(const std::string& folder, int lines, std::mt19937& random, std::set<Record>& saved) {
@@ -219,7 +226,9 @@ std::string playAhead(const std::string& folder, int lines, std::mt19937& random
         if (copies.file) saved.insert(*copies.file);
         if (copies.registry) saved.insert(*copies.registry);
         if (left-- == 0) return false;
-        script += playerLine(random) + '\n';
+        const std::string line = playerLine(random);
+        runLine(line);
+        script += line + '\n';
         return true;
     });
     rendaroMain();

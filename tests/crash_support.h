@@ -58,12 +58,19 @@ std::vector<Record> dumpedRecords(const std::string& outputFile);
 std::string readText(const std::string& path);
 void writeText(const std::string& path, const std::string& text);
 
+// Removes the main window (its destroy handling included) and the quit message it leaves behind.
+void closeMainWindow();
 // Sets this process up as rendaro-cli starts: no window, a zeroed game record, the device screen,
 // the clock at 0 (so the same dice), no fixed rolls and no trace, the program and the store in `folder`.
 void prepareStart(const std::string& folder);
 
-// Plays `lines` lines of a game in-process from the records stored in `folder` (all colours human,
-// so that every save belongs to one line), as a player would: rolls, taps on the side's tokens,
-// dice and "Choose:" buttons, and a new two-player game after a game over. Returns the
-// script, one rendaro-cli line each; every record either store held after a line goes to `saved`.
+// One line a player would give in the state the game is in: rolls, taps on the side's tokens, dice
+// and "Choose:" buttons, and a new two-player game after a game over.
+std::string playerLine(std::mt19937& random);
+// Carries out one driver line in this process, as rendaro-cli would.
+void runLine(const std::string& line);
+
+// Plays `lines` player lines of a game in-process from the records stored in `folder` (all colours
+// human, so that every save belongs to one line). Returns the script; every record either store held
+// after a line goes to `saved`.
 std::string playAhead(const std::string& folder, int lines, std::mt19937& random, std::set<Record>& saved);

@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "ai/choice.h"
 #include "game/moves.h"
+#include "game/track.h"
 
 void startPosition(uint32_t flags) {
     game = GameState{};
@@ -20,11 +21,20 @@ void place(uint8_t colour, uint8_t token, uint8_t progress) {
     moveToken(colour, token, progress - progressOf(colour, token));
 }
 
+void arrange(uint32_t flags, const std::vector<Placed>& tokens) {
+    startPosition(flags);
+    for (const Placed& t : tokens) place(t.colour, t.token, t.progress);
+}
+
+std::vector<Placed> pairOn(uint8_t colour, uint8_t square, std::vector<Placed> others) {
+    others.push_back({colour, 0, progressOn(colour, square)});
+    others.push_back({colour, 1, progressOn(colour, square)});
+    return others;
+}
+
 uint8_t progressOn(uint8_t colour, uint8_t square) {
     return static_cast<uint8_t>((square + 44 - 11 * colour) % 44);
 }
-
-void placeOn(uint8_t colour, uint8_t token, uint8_t square) { place(colour, token, progressOn(colour, square)); }
 
 void putOnSquare(uint8_t colour, uint8_t token, uint8_t square) {
     const uint16_t bit = static_cast<uint16_t>(1u << (4 * colour + token));
@@ -56,8 +66,21 @@ void setDice(uint8_t last, uint8_t sixes, uint8_t sixesPlayed, bool lastPlayed) 
     setLastDieUsed(lastPlayed);
 }
 
-uint32_t moveOf(uint8_t colour, uint8_t token, uint8_t colour2) {
-    return packMove(PendingMove{None, colour, token, colour2, None});
+void setUpPosition(bool partners) {
+    startPosition(DefaultFlags | FlagOnePlayer | (partners ? FlagPartners : 0));
+    const uint8_t other = partners ? Computer : Absent;
+    const uint8_t kinds[4] = {Human, other, partners ? uint8_t(Human) : uint8_t(Computer), other};
+    for (uint8_t colour = 0; colour < 4; ++colour) game.players[colour].kind = kinds[colour];
+}
+
+void placeToken(uint8_t colour, uint8_t token, uint8_t progress) {
+    putOnSquare(colour, token, squareOf(colour, progress));
+    game.players[colour].progress[token] = progress;
+}
+
+void setTurn(TurnState state, uint8_t last, uint8_t sixes, uint8_t sixesPlayed, bool lastPlayed) {
+    setTurnState(state);
+    setDice(last, sixes, sixesPlayed, lastPlayed);
 }
 
 int playComputerTurn(uint8_t sixes, uint8_t last, bool display, void (*afterMove)()) {

@@ -1,21 +1,35 @@
 // Building test positions: an empty board with chosen flags, tokens placed by progress or square, dice.
 #pragma once
 #include <cstdint>
+#include <vector>
+
+#include "game/game_state.h"
 
 // All tokens in the yard, every colour a person, the given flags word, a 240-pixel board.
 void startPosition(uint32_t flags);
 // Moves one token straight to a progress, keeping the board slots consistent.
 void place(uint8_t colour, uint8_t token, uint8_t progress);
+// startPosition(flags), then the tokens placed in order (the earlier ones in the lower slots).
+struct Placed {
+    uint8_t colour, token, progress;
+};
+void arrange(uint32_t flags, const std::vector<Placed>& tokens);
+// A colour's tokens 0 and 1 together on a main-track square, after `others`.
+std::vector<Placed> pairOn(uint8_t colour, uint8_t square, std::vector<Placed> others = {});
 // The progress at which a colour stands on a main-track square (1..44).
 uint8_t progressOn(uint8_t colour, uint8_t square);
-void placeOn(uint8_t colour, uint8_t token, uint8_t square);
 // Moves one token's board slot to a square (0 yard, 61 home) as the game keeps slots, a freed slot
 // keeping its stale count and mask, without playing a move; its progress is left as it was.
 void putOnSquare(uint8_t colour, uint8_t token, uint8_t square);
+// A new game's line-up without Quick Start: every token in the yard, colour 0 to roll. Partners:
+// colours 1 and 3 are the computer's; otherwise they are absent and colour 2 is the computer's.
+void setUpPosition(bool partners);
+// Puts a token at a progress by its slot alone (no move, no capture), as a restored record could.
+void placeToken(uint8_t colour, uint8_t token, uint8_t progress);
+// The turn state and the dice of the turn, as setDice below.
+void setTurn(TurnState state, uint8_t last, uint8_t sixes, uint8_t sixesPlayed, bool lastPlayed);
 // The dice of the turn: the final roll, sixes rolled and played, and whether the final roll is played.
 void setDice(uint8_t last, uint8_t sixes, uint8_t sixesPlayed = 0, bool lastPlayed = false);
-// A move as the packed pending-move bytes, for a single token or a pair.
-uint32_t moveOf(uint8_t colour, uint8_t token, uint8_t colour2 = 255);
 
 // Plays the current colour's turn the computer's way: `sixes` sixes and a final roll `last`, each
 // die chosen by findMoves and played by playMove. Calls afterMove (when given) after every move and

@@ -1,5 +1,6 @@
-// The monkey: random moves on the real start-up and message loop, with the game, its saved record and
-// both stored copies checked after every move, and every restart checked against what was stored.
+// The monkey: random driver lines on the real start-up and message loop, mostly a player's, the rest
+// a careless user's, with the game, its saved record and both stored copies checked after every line,
+// and every restart checked against what was stored.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "game/game_state.h"
@@ -16,10 +18,30 @@
 #include "shell/window.h"
 #include "tests/board_invariants.h"
 #include "tests/crash_support.h"
-#include "tests/monkey_events.h"
-#include "tests/turn_driver.h"
 
 namespace {
+
+// What a careless or curious user does besides playing: taps on the bars, pop-ups, dialogs and the
+// question, taps anywhere (off the window and past 16 bits too), keys, any command, answers, waits,
+// and now and then closing the program.
+std::string noiseLine(std::mt19937& random) {
+    const auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<uint32_t>(n)); };
+    const auto point = [](int x, int y) { return std::to_string(x) + " " + std::to_string(y); };
+    const uint32_t menuCommands[] = {CmdNewMenu, CmdViewMenu, CmdAbout, CmdOptions, CmdHelp, 4040, 4011, 4012, 4013};
+    const char* keys[] = {"space", "enter", "escape", "tab", "left", "down", "1", "3", "n", "y", "z", "v", "f2", "f3"};
+    const char* modifiers[] = {"", "", "", "shift+", "ctrl+", "alt+", "ctrl+shift+"};
+    switch (pick(9)) {
+    case 8: return std::string("key ") + modifiers[pick(7)] + keys[pick(14)];
+    case 0: return "screen " + point(pick(240), 294 + pick(26));
+    case 1: return "screen " + point(pick(240), pick(320));
+    case 2: return "screen " + point(200 + pick(40), pick(26));
+    case 3: return "tap " + point(pick(65536) - 32768, pick(65536) - 32768);
+    case 4: return "tap " + point(pick(240), pick(268));
+    case 5: return "command " + std::to_string(pick(4) ? menuCommands[pick(9)] : pick(65536));
+    case 6: return pick(2) ? "answer yes" : "answer no";
+    default: return pick(30) == 0 ? "quit" : "wait " + std::to_string(pick(2000));
+    }
+}
 
 // The record both stores hold: after every save they agree, and each is sound on its own.
 Record expectStoresAgree() {
@@ -76,8 +98,9 @@ protected:
 TEST_F(MonkeyTest, RandomUseNeverBreaksTheGameOrItsSavedRecord) {
     // RENDARO_MONKEY_EVENTS and RENDARO_MONKEY_SEED make longer or different runs.
     const long total = runLength("RENDARO_MONKEY_EVENTS", 100000);
-    Monkey monkey(static_cast<uint32_t>(environmentNumber("RENDARO_MONKEY_SEED", 20261206)));
-    long done = 0, gameOvers = 0, newGames = 0;
+    std::mt19937 random(static_cast<uint32_t>(environmentNumber("RENDARO_MONKEY_SEED", 20261206)));
+    long done = 0, gameOvers = 0, newGames = 0, restarts = 0;
+    std::string lastLine;
     uint32_t played = 0;
     bool wasFresh = true, ended = false;
     std::optional<Record> stored;  // what the next start must bring back
@@ -92,10 +115,12 @@ TEST_F(MonkeyTest, RandomUseNeverBreaksTheGameOrItsSavedRecord) {
         const bool fresh = freshGame();
         newGames += fresh && !wasFresh;
         wasFresh = fresh;
-        if (HasFailure()) ADD_FAILURE() << "after move " << done << ": " << monkey.lastMove();
+        if (HasFailure()) ADD_FAILURE() << "after line " << done << ": " << lastLine;
         ended = HasFailure() || done == total;
         if (ended) return false;
-        monkey.act();
+        lastLine = random() % 5 ? playerLine(random) : noiseLine(random);
+        restarts += lastLine == "quit";
+        runLine(lastLine);
         ++done;
         return true;
     });
@@ -108,15 +133,13 @@ TEST_F(MonkeyTest, RandomUseNeverBreaksTheGameOrItsSavedRecord) {
         prepareStart(folder);
     }
 
-    for (int move = 0; move < static_cast<int>(MonkeyMove::Count); ++move)
-        std::printf("%8ld %s\n", monkey.count(MonkeyMove(move)), Monkey::name(MonkeyMove(move)));
-    std::printf("%8ld moves, %ld games over, %ld new games\n", done, gameOvers, newGames);
+    std::printf("%ld lines, %ld games over, %ld new games, %ld restarts\n", done, gameOvers, newGames, restarts);
     EXPECT_EQ(done, total);
     // A run long enough to mean something must have finished games and begun new ones.
     if (total >= 20000) {
         EXPECT_GT(gameOvers, 0);
         EXPECT_GT(newGames, 0);
-        EXPECT_GT(monkey.count(MonkeyMove::Restart), 0);
+        EXPECT_GT(restarts, 0);
     }
 }
 

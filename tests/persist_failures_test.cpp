@@ -123,76 +123,46 @@ protected:
     Record before{};
 };
 
-TEST_F(WriteFailureTest, NothingWrittenKeepsTheRecordFromBefore) {
-    // A read-only program folder (the file cannot be replaced, so the registry is not written either),
-    // then a full disk where no byte can be written anywhere.
-    for (int fault = 0; fault < 2; ++fault) {
-        SCOPED_TRACE(fault == 0 ? "read-only program folder" : "full disk");
-        if (fault == 0) {
-            ReadOnlyFolder locked(folder);
-            playOn();
-        } else {
-            FileSizeLimit full(0);
-            playOn();
-        }
-        const StoredCopies copies = readStoredCopies(folder);
-        EXPECT_EQ(copies.file, before);
-        EXPECT_EQ(copies.registry, before);
-        EXPECT_EQ(nextStart(), before);
-    }
-    EXPECT_EQ(strayFiles(folder), 0) << "a failed save left its temporary file behind";
-}
+// Each fault in force while the game plays on; then what each store holds, and the record the next
+// start comes back to: the one from before the fault, or the one the game reached under it.
+enum Fault { ReadOnlyGame, FullDisk, ReadOnlySettings, RoomForTheFileOnly, SettingsLost, SettingsBlocked, FileBlocked };
+enum Held { Before, Reached, Nothing };
 
-TEST_F(WriteFailureTest, FileWrittenButRegistryNotLetsTheOlderRegistryCopyWin) {
-    // A read-only settings folder, then a disk with room for the record but not for the registry's
-    // larger value file: each time the file moves on alone, and the registry copy, which wins when
-    // the two differ, brings the next start back to the record both held.
-    for (int fault = 0; fault < 2; ++fault) {
-        SCOPED_TRACE(fault == 0 ? "read-only settings folder" : "disk full after the record");
+TEST_F(WriteFailureTest, Table) {
+    struct Row {
+        Fault fault;
+        Held file, registry, next;
+    };
+    const Row rows[] = {
+        {ReadOnlyGame, Before, Before, Before},  // the file cannot be replaced, so the registry is not written
+        {FullDisk, Before, Before, Before},
+        {ReadOnlySettings, Reached, Before, Before},  // the registry copy, older, wins when they differ
+        {RoomForTheFileOnly, Reached, Before, Before},
+        {SettingsLost, Reached, Reached, Reached},  // the next save makes the settings folder again
+        {SettingsBlocked, Reached, Nothing, Reached},
+        {FileBlocked, Nothing, Before, Before},  // a folder where the saved file goes
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << "fault " << row.fault);
+        SetUp();
         Record reached{};
-        if (fault == 0) {
-            ReadOnlyFolder locked(settings());
-            reached = playOn();
-        } else {
-            FileSizeLimit nearlyFull(SaveRecordSize + 8);
-            reached = playOn();
+        switch (row.fault) {
+        case ReadOnlyGame: { ReadOnlyFolder locked(folder); reached = playOn(); break; }
+        case FullDisk: { FileSizeLimit full(0); reached = playOn(); break; }
+        case ReadOnlySettings: { ReadOnlyFolder locked(settings()); reached = playOn(); break; }
+        case RoomForTheFileOnly: { FileSizeLimit nearlyFull(SaveRecordSize + 8); reached = playOn(); break; }
+        case SettingsLost: fs::remove_all(settings()); reached = playOn(); break;
+        case SettingsBlocked: fs::remove_all(settings()); writeText(settings(), "not a folder"); reached = playOn(); break;
+        case FileBlocked: fs::remove(folder + "/rendart"); fs::create_directory(folder + "/rendart"); reached = playOn(); break;
         }
+        const auto expected = [&](Held held) { return held == Nothing ? std::nullopt : std::optional(held == Before ? before : reached); };
         const StoredCopies copies = readStoredCopies(folder);
-        EXPECT_EQ(copies.file, reached);
-        EXPECT_EQ(copies.registry, before);
-        EXPECT_EQ(nextStart(), before);
-        EXPECT_EQ(readStoredCopies(folder).file, before) << "the start-up save rewrites the file";
+        EXPECT_EQ(copies.file, expected(row.file));
+        EXPECT_EQ(copies.registry, expected(row.registry));
+        EXPECT_EQ(nextStart(), *expected(row.next));
+        EXPECT_EQ(strayFiles(folder), 0) << "a failed save left its temporary file behind";
+        TearDown();
     }
-}
-
-TEST_F(WriteFailureTest, SettingsFolderLostOrBlockedLeavesTheFileToCarryTheGame) {
-    // The settings folder deleted during the game: the next save makes it again.
-    fs::remove_all(settings());
-    Record reached = playOn();
-    EXPECT_EQ(readStoredCopies(folder).registry, reached);
-    EXPECT_EQ(nextStart(), reached);
-    before = reached;
-
-    // A file where the settings folder should be: the registry cannot be made at all, so the file
-    // alone carries the game to the next start.
-    fs::remove_all(settings());
-    writeText(settings(), "not a folder");
-    reached = playOn();
-    const StoredCopies copies = readStoredCopies(folder);
-    EXPECT_EQ(copies.file, reached);
-    EXPECT_FALSE(copies.registry);
-    EXPECT_EQ(nextStart(), reached);
-}
-
-TEST_F(WriteFailureTest, BlockedSaveFileNameFailsBothCopiesAndTheRegistryCarriesTheGame) {
-    // A folder standing where the saved file goes: it can be neither read nor replaced, so no save
-    // reaches the registry, whose record from before is the one the next start applies.
-    fs::remove(folder + "/rendart");
-    fs::create_directory(folder + "/rendart");
-    playOn();
-    EXPECT_EQ(readStoredCopies(folder).registry, before);
-    EXPECT_EQ(nextStart(), before);
-    EXPECT_TRUE(fs::is_directory(folder + "/rendart"));
 }
 
 }  // namespace

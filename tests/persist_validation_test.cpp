@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "persist/savefile.h"
-#include "tests/persist_fixture.h"
+#include "tests/game_positions.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ void basePosition() {
     placeToken(0, 0, 10);
     placeToken(0, 1, 10);
     placeToken(2, 3, 20);
-    setDice(PickToken, 3, 2, 1, false);
+    setTurn(PickToken, 3, 2, 1, false);
     game.pendingMove = PendingMove{1, 2, 3, None, None};
 }
 
@@ -56,7 +56,7 @@ void makeGameWon() {
     for (uint8_t colour : {0, 2})
         for (uint8_t token = 0; token < 4; ++token) placeToken(colour, token, ProgressHome);
     placeToken(1, 0, 30);
-    setDice(GameOver, 5, 1, 1, true);
+    setTurn(GameOver, 5, 1, 1, true);
     clearPendingMove();
 }
 
@@ -67,14 +67,14 @@ TEST(PersistValidation, PositionsThatPlayProducesAreAccepted) {
     const Position positions[] = {
         {"a new partners game", [] { setUpPosition(true); }},
         {"a new short game with Quick Start", [] { setUpPosition(false); placeToken(0, 0, 1); placeToken(2, 0, 1); }},
-        {"a human after one six", [] { setUpPosition(true); setDice(AwaitRoll, 6, 1, 0, false); game.pendingMove.dieIndex = 0; }},
-        {"a computer to roll after two sixes", [] { setUpPosition(true); game.core.currentPlayer = 3; setDice(Rolling, 6, 2, 0, false); }},
+        {"a human after one six", [] { setUpPosition(true); setTurn(AwaitRoll, 6, 1, 0, false); game.pendingMove.dieIndex = 0; }},
+        {"a computer to roll after two sixes", [] { setUpPosition(true); game.core.currentPlayer = 3; setTurn(Rolling, 6, 2, 0, false); }},
         {"the computer on every colour", [] { setUpPosition(true); for (PlayerRecord& p : game.players) p.kind = Computer; }},
         {"a pick with one six played", basePosition},
-        {"the last die selected, both sixes played", [] { basePosition(); setDice(PickToken, 3, 2, 2, false); game.pendingMove = PendingMove{2, None, None, None, None}; }},
-        {"a six left after the final roll", [] { basePosition(); setDice(PickToken, 4, 1, 0, true); game.pendingMove = PendingMove{0, 0, 1, None, None}; }},
-        {"the choose panel for a pair", [] { basePosition(); setDice(PickMove, 4, 0, 0, false); game.pendingMove = PendingMove{0, 0, 0, None, None}; }},
-        {"an undo back to the roll", [] { basePosition(); setDice(Playing, 2, 1, 0, false); game.pendingMove = PendingMove{0, None, None, None, None}; }},
+        {"the last die selected, both sixes played", [] { basePosition(); setTurn(PickToken, 3, 2, 2, false); game.pendingMove = PendingMove{2, None, None, None, None}; }},
+        {"a six left after the final roll", [] { basePosition(); setTurn(PickToken, 4, 1, 0, true); game.pendingMove = PendingMove{0, 0, 1, None, None}; }},
+        {"the choose panel for a pair", [] { basePosition(); setTurn(PickMove, 4, 0, 0, false); game.pendingMove = PendingMove{0, 0, 0, None, None}; }},
+        {"an undo back to the roll", [] { basePosition(); setTurn(Playing, 2, 1, 0, false); game.pendingMove = PendingMove{0, None, None, None, None}; }},
         {"a won game", [] { setUpPosition(true); makeGameWon(); }},
         {"freed slots with stale counts", [] { basePosition(); placeToken(2, 3, 21); placeToken(0, 1, 11); game.board[15] = BoardSlot{None, 3, 0x0F0F}; }},
     };
@@ -108,22 +108,22 @@ TEST(PersistValidation, ValuesOutOfRangeOrContradictingEachOtherAreRefused) {
                                               game.board[other] = BoardSlot{square, 1, 0x2}; game.players[0].slot[1] = other; }},
         {"a token in two slots", [] { slotHolding(2, 3).tokenMask |= 0x1; slotHolding(2, 3).count = 2; }},
         // The dice of the turn.
-        {"more sixes played than rolled", [] { setDice(PickToken, 3, 1, 2, false); }},
-        {"sixes rolled without a die value", [] { setDice(AwaitRoll, 0, 1, 0, false); game.pendingMove = PendingMove{0, None, None, None, None}; }},
-        {"a pick before any roll", [] { setDice(PickToken, 0, 0, 0, false); }},
-        {"a six as the final roll", [] { setDice(PickToken, 6, 1, 0, false); }},
-        {"a die value of 7", [] { setDice(AwaitRoll, 7, 1, 0, false); clearPendingMove(); }},
-        {"a third six while the game goes on", [] { setDice(AwaitRoll, 6, 3, 2, true); clearPendingMove(); }},
-        {"a die played while the roll is awaited", [] { setDice(AwaitRoll, 6, 1, 1, false); clearPendingMove(); }},
-        {"a final roll while the roll is awaited", [] { setDice(Rolling, 4, 0, 0, false); clearPendingMove(); }},
-        {"all dice played while a pick is awaited", [] { setDice(PickToken, 3, 2, 2, true); }},
-        {"a game over with a die unplayed", [] { makeGameWon(); setDice(GameOver, 4, 1, 0, true); }},
+        {"more sixes played than rolled", [] { setTurn(PickToken, 3, 1, 2, false); }},
+        {"sixes rolled without a die value", [] { setTurn(AwaitRoll, 0, 1, 0, false); game.pendingMove = PendingMove{0, None, None, None, None}; }},
+        {"a pick before any roll", [] { setTurn(PickToken, 0, 0, 0, false); }},
+        {"a six as the final roll", [] { setTurn(PickToken, 6, 1, 0, false); }},
+        {"a die value of 7", [] { setTurn(AwaitRoll, 7, 1, 0, false); clearPendingMove(); }},
+        {"a third six while the game goes on", [] { setTurn(AwaitRoll, 6, 3, 2, true); clearPendingMove(); }},
+        {"a die played while the roll is awaited", [] { setTurn(AwaitRoll, 6, 1, 1, false); clearPendingMove(); }},
+        {"a final roll while the roll is awaited", [] { setTurn(Rolling, 4, 0, 0, false); clearPendingMove(); }},
+        {"all dice played while a pick is awaited", [] { setTurn(PickToken, 3, 2, 2, true); }},
+        {"a game over with a die unplayed", [] { makeGameWon(); setTurn(GameOver, 4, 1, 0, true); }},
         // The pending move.
         {"die index 3", [] { game.pendingMove.dieIndex = 3; }},
-        {"die index 254 while the roll is awaited", [] { setDice(AwaitRoll, 0, 0, 0, false); clearPendingMove(); game.pendingMove.dieIndex = 254; }},
+        {"die index 254 while the roll is awaited", [] { setTurn(AwaitRoll, 0, 0, 0, false); clearPendingMove(); game.pendingMove.dieIndex = 254; }},
         {"no die selected for a pick", [] { game.pendingMove.dieIndex = None; }},
         {"a played die selected", [] { game.pendingMove.dieIndex = 0; }},
-        {"a die beyond the turn's dice selected", [] { setDice(PickToken, 3, 0, 0, false); game.pendingMove.dieIndex = 1; }},
+        {"a die beyond the turn's dice selected", [] { setTurn(PickToken, 3, 0, 0, false); game.pendingMove.dieIndex = 1; }},
         {"colour 4", [] { game.pendingMove.player = 4; }},
         {"token 4", [] { game.pendingMove.token = 4; }},
         {"a token without its colour", [] { game.pendingMove.player = None; }},

@@ -14,9 +14,7 @@ namespace {
 // xorshift32: small, fast and good enough for a board game; the state is never zero.
 uint32_t generatorState = 0x9E3779B9u;
 
-uint8_t fixedRolls[FixedRollCapacity];
-int fixedHead = 0;
-int fixedCount = 0;
+FixedRollSource fixedRolls = nullptr;
 
 uint32_t nextRandom() {
     uint32_t x = generatorState;
@@ -53,11 +51,9 @@ void seedDice(uint32_t seed) {
 }
 
 uint8_t nextDieValue() {
-    if (fixedCount > 0) {
-        const uint8_t v = fixedRolls[fixedHead];
-        fixedHead = (fixedHead + 1) % FixedRollCapacity;
-        --fixedCount;
-        return v;
+    if (fixedRolls) {
+        const uint8_t fixed = fixedRolls();
+        if (fixed >= 1 && fixed <= 6) return fixed;
     }
     // Redraw the few values above the last whole multiple of six so every face is equally likely.
     constexpr uint32_t limit = 0xFFFFFFFFu - 0xFFFFFFFFu % 6;
@@ -66,18 +62,7 @@ uint8_t nextDieValue() {
     return static_cast<uint8_t>(x % 6 + 1);
 }
 
-void fixNextRolls(const uint8_t* values, int count) {
-    for (int i = 0; i < count && fixedCount < FixedRollCapacity; ++i) {
-        if (values[i] < 1 || values[i] > 6) continue;
-        fixedRolls[(fixedHead + fixedCount) % FixedRollCapacity] = values[i];
-        ++fixedCount;
-    }
-}
-
-void clearFixedRolls() {
-    fixedHead = 0;
-    fixedCount = 0;
-}
+void setFixedRollSource(FixedRollSource source) { fixedRolls = source; }
 
 RollOutcome rollDie() {
     const bool human = game.players[game.core.currentPlayer].kind == Human;

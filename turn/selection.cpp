@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "ai/choice.h"
 #include "ai/evaluate.h"
 #include "game/game_state.h"
 #include "game/track.h"
@@ -196,6 +197,13 @@ void restoreSelection() {
         const bool choosing = game.pendingMove.token != None && listMoveKinds(dieValue(game.pendingMove.dieIndex)) >= 2;
         game.moveKind = None;
         if (!choosing) setTurnState(PickToken);
+    }
+    // The ratings the flash and the keyboard's ring read are not saved: they are made again, the
+    // saved selection kept.
+    if (turnState() == PickToken) {
+        const PendingMove kept = game.pendingMove;
+        findMoves();
+        game.pendingMove = kept;
     }
     // A pair is only ever named on its way to being played, so neither a saved one nor a kind chosen
     // by itself just above is a choice of the player's.

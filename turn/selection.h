@@ -12,7 +12,7 @@ void applyMoveKind();
 // A pending token outside the current side (only a loaded record can name one) is no selection.
 void dropForeignSelection();
 // After a restart: the saved selection is made sound, and a game saved while choosing gets its
-// "Choose:" choices back.
+// "Choose:" choices back, and one saved while picking a token its movable tokens.
 void restoreSelection();
 // Where a tap picks die i of the row, and "Choose:" button i (the keyboard taps there too).
 void dieTapPoint(uint8_t i, int32_t& x, int32_t& y);

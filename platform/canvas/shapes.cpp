@@ -249,7 +249,7 @@ void fillPolygon(const Tools& tools, const Point* points, int count) {
     const Surface& s = tools.surface;
     const int64_t first = std::max<int64_t>(minY, s.clip.top - s.originY);
     const int64_t last = std::min<int64_t>(maxY - 1, s.clip.bottom - 1 - s.originY);
-    std::vector<int64_t> crossings;
+    static std::vector<int64_t> crossings;  // kept between calls, like the spans above
     for (int64_t y = first; y <= last; ++y) {
         crossings.clear();
         for (int i = 0; i < count; ++i) {

@@ -83,8 +83,10 @@ bool BitBlt(HDC dst, int32_t x, int32_t y, int32_t width, int32_t height, HDC sr
         {int64_t{y} + target->originY + std::max(0, height), target->clip.bottom, source->clip.bottom - shiftY});
     if (left >= right || top >= bottom) return true;
     // A copy within one surface reads the whole source block before writing, so overlaps come out right.
+    // The block's buffer is kept, so that drawing allocates only until it has seen its largest copy.
     const int64_t span = right - left;
-    std::vector<uint32_t> block(static_cast<size_t>(span * (bottom - top)));
+    static std::vector<uint32_t> block;
+    block.resize(static_cast<size_t>(span * (bottom - top)));
     for (int64_t row = top; row < bottom; ++row) {
         const uint32_t* in = source->pixels + (row + shiftY) * source->stride + shiftX + left;
         std::copy(in, in + span, block.begin() + (row - top) * span);

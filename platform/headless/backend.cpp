@@ -5,7 +5,10 @@
 #include <string>
 #include <utility>
 
+#include <zlib.h>
+
 #include "platform/backend.h"
+#include "platform/canvas/screen.h"
 #include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
 
@@ -15,6 +18,14 @@ std::function<bool()> input;
 std::function<void(std::string_view)> traceSink;
 uint32_t ticks = 0;
 
+// What would be on the glass now: the trace names the finished frame by the CRC-32 of its pixels
+// (each 0x00RRGGBB word in the machine's byte order).
+void traceFrame() {
+    if (!traceSink) return;
+    const size_t size = sizeof(uint32_t) * static_cast<size_t>(screenWidthPixels()) * screenHeightPixels();
+    backendTrace("frame %08lx", crc32_z(0, reinterpret_cast<const Bytef*>(finishUpdate()), size));
+}
+
 }  // namespace
 
 void setHeadlessInput(std::function<bool()> readOneLine) { input = std::move(readOneLine); }
@@ -22,9 +33,15 @@ void setHeadlessTrace(std::function<void(std::string_view)> sink) { traceSink = 
 void setHeadlessTicks(uint32_t value) { ticks = value; }
 void advanceHeadlessTicks(uint32_t ms) { ticks += ms; }
 
-bool backendWaitForInput() { return input ? input() : false; }
+bool backendWaitForInput() {
+    traceFrame();
+    return input ? input() : false;
+}
 
-void backendPause(int32_t ms) { advanceHeadlessTicks(static_cast<uint32_t>(std::llabs(ms))); }
+void backendPause(int32_t ms) {
+    traceFrame();
+    advanceHeadlessTicks(static_cast<uint32_t>(std::llabs(ms)));
+}
 
 uint32_t backendTicks() { return ticks; }
 

@@ -13,14 +13,20 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace {
 
+// The lock file and the socket live in $XDG_RUNTIME_DIR, or /tmp without one; their names carry the
+// user id so that users sharing /tmp do not meet.
 std::string instancePath(const char* suffix) {
     const char* folder = std::getenv("XDG_RUNTIME_DIR");
     std::string base = folder && *folder ? folder : "/tmp";
     return base + "/rendaro-" + std::to_string(getuid()) + suffix;
 }
+
+std::string instanceLockPath() { return instancePath(".lock"); }
+std::string instanceSocketPath() { return instancePath(".sock"); }
 
 // False when the path does not fit a socket address.
 bool socketAddress(sockaddr_un& address) {
@@ -88,9 +94,6 @@ void drain(int fd) {
 }
 
 }  // namespace
-
-std::string instanceLockPath() { return instancePath(".lock"); }
-std::string instanceSocketPath() { return instancePath(".sock"); }
 
 SingleInstance::SingleInstance() {
     UniqueFd lock(open(instanceLockPath().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));

@@ -2,15 +2,9 @@
 // asking to be shown instead, and the termination signals.
 #pragma once
 #include <functional>
-#include <string>
 #include <thread>
 
 #include "platform/sdl/unique_fd.h"
-
-// The lock file and the socket live in $XDG_RUNTIME_DIR, or /tmp without one; their names carry the
-// user id so that users sharing /tmp do not meet.
-std::string instanceLockPath();
-std::string instanceSocketPath();
 
 class SingleInstance {
 public:

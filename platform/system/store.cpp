@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include <zlib.h>
+
 #include "platform/system/files.h"
 
 namespace {
@@ -56,12 +58,7 @@ std::optional<std::filesystem::path> valueFile(const char* keyPath, const char* 
 }
 
 uint32_t crc32(std::span<const uint8_t> bytes) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (const uint8_t byte : bytes) {
-        crc ^= byte;
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
+    return static_cast<uint32_t>(crc32_z(0, bytes.data(), bytes.size()));
 }
 
 void put32(uint8_t* at, uint32_t value) {
@@ -118,4 +115,11 @@ bool storeQueryValue(const char* keyPath, const char* valueName, uint32_t& type,
     size = length;
     if (length > 0) std::memcpy(data, &bytes[HeaderSize], length);
     return true;
+}
+
+bool storeRemoveValue(const char* keyPath, const char* valueName) {
+    const auto file = valueFile(keyPath, valueName);
+    std::error_code error;
+    if (file) std::filesystem::remove(*file, error);
+    return file && !error;
 }

@@ -16,3 +16,5 @@ bool storeSetValue(const char* keyPath, const char* valueName, uint32_t type, co
 // missing, unreadable, or longer than capacity.
 bool storeQueryValue(const char* keyPath, const char* valueName, uint32_t& type, uint8_t* data, size_t capacity,
                      size_t& size);
+// Removes the value; true when it is gone afterwards (also when it never existed).
+bool storeRemoveValue(const char* keyPath, const char* valueName);

@@ -41,13 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     unlink((folder + "/rendart").c_str());
     std::remove((folder + "/Calverin/Rendaro").c_str());
     std::memset(&game, 0, sizeof game);
-    clearFixedRolls();
 
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     std::ostringstream errors;
     ScriptReader reader(in, errors, runConfined);
     setHeadlessInput([&reader] { return reader.readOneLine(); });
-    rendaroMain();
+    runProgram();
     setHeadlessInput(nullptr);
     if (MainWindowExists()) DestroyMainWindow();
     return 0;

@@ -78,7 +78,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     // Whatever was applied must survive play: a few taps anywhere, then a full repaint.
     static const uint8_t rolls[] = {6, 3, 6, 6, 2, 5};
-    fixNextRolls(rolls, sizeof rolls);
+    static size_t nextRoll;
+    nextRoll = 0;
+    setFixedRollSource([]() -> uint8_t { return nextRoll < sizeof rolls ? rolls[nextRoll++] : 0; });
     const int16_t s = game.boardSize;
     const int32_t taps[][2] = {{s - 33, s + 2}, {93, 216}, {4 + 24 * (mode >> 6), s + 10}, {80, s + 20}, {20, 180}};
     for (const auto& tap : taps) {
@@ -87,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     InvalidateRect(nullptr, true);
     paintWindow();
-    clearFixedRolls();
+    setFixedRollSource(nullptr);
 
     // The save just made loads back to the same bytes.
     uint8_t saved[SaveRecordSize];

@@ -70,7 +70,6 @@ int64_t playComputerGame(uint32_t seed) {
 
 void computerGames(benchmark::State& state) {
     const GameWindow window;
-    clearFixedRolls();
     int64_t taps = 0;
     uint32_t seed = 1;
     for (auto _ : state) taps += playComputerGame(seed++);

@@ -11,7 +11,6 @@
 #include "platform/canvas/screen.h"
 #include "platform/system/store.h"
 #include "platform/system/program.h"
-#include "shell/window.h"
 #include "tools/cli/driver_folder.h"
 #include "tools/cli/script_runner.h"
 
@@ -38,7 +37,7 @@ int main(int argc, char** argv) {
     // The game asks for a line only when it is idle, so each line acts on a settled state.
     ScriptReader reader(std::cin, std::cerr, runScriptLine);
     setHeadlessInput([&reader] { return reader.readOneLine(); });
-    rendaroMain();
+    runProgram();
     setHeadlessInput(nullptr);
     std::fflush(stdout);
     return reader.exitStatus();

@@ -10,6 +10,8 @@
 #include <ostream>
 #include <utility>
 
+#include "persist/savefile.h"
+
 namespace {
 
 constexpr std::string_view Blanks = " \t\r\f\v";
@@ -137,6 +139,22 @@ std::optional<ScriptLine> parseScreenshot(std::string_view rest, std::string& er
     return ScreenshotLine{std::string(path)};
 }
 
+// A whole saved record, two hex digits a byte, as `dump` prints it.
+std::optional<ScriptLine> parseLoad(Arguments& args) {
+    if (!args.expectCount(1)) return std::nullopt;
+    const std::string_view hex = args.word(0);
+    LoadLine load;
+    for (size_t i = 0; i + 1 < hex.size() && hex.size() == 2 * SaveRecordSize; i += 2) {
+        uint8_t byte = 0;
+        const auto [stop, problem] = std::from_chars(hex.data() + i, hex.data() + i + 2, byte, 16);
+        if (problem != std::errc{} || stop != hex.data() + i + 2) break;
+        load.record.push_back(byte);
+    }
+    if (load.record.size() == SaveRecordSize) return load;
+    args.fail("load needs " + std::to_string(2 * SaveRecordSize) + " hex digits");
+    return std::nullopt;
+}
+
 // Lines with one unsigned 32-bit argument.
 template <typename Line>
 std::optional<ScriptLine> parseUnsigned(Arguments& args, int64_t max) {
@@ -181,6 +199,8 @@ std::optional<ScriptLine> parseScriptLine(std::string_view text, std::string& er
     if (verb == "dump") return parseBare<DumpLine>(args);
     if (verb == "message") return parseBare<MessageLine>(args);
     if (verb == "quit") return parseBare<QuitLine>(args);
+    if (verb == "restart") return parseBare<RestartLine>(args);
+    if (verb == "load") return parseLoad(args);
     // A command travels in the low half of wParam; the clock is a 32-bit counter.
     if (verb == "command") return parseUnsigned<CommandLine>(args, UINT16_MAX);
     if (verb == "wait") return parseUnsigned<WaitLine>(args, UINT32_MAX);

@@ -22,10 +22,12 @@ struct WaitLine { uint32_t ms; };
 struct DumpLine {};
 struct MessageLine {};
 struct QuitLine {};
+struct RestartLine {};
+struct LoadLine { std::vector<uint8_t> record; };
 struct ScreenshotLine { std::string path; };
 // std::monostate is a blank or comment line.
 using ScriptLine = std::variant<std::monostate, TapLine, ScreenLine, CommandLine, KeyLine, AnswerLine, RollLine,
-                                WaitLine, DumpLine, MessageLine, QuitLine, ScreenshotLine>;
+                                WaitLine, DumpLine, MessageLine, QuitLine, RestartLine, LoadLine, ScreenshotLine>;
 
 // The line, or nullopt with the reason in `error`.
 std::optional<ScriptLine> parseScriptLine(std::string_view text, std::string& error);

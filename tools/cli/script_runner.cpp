@@ -3,19 +3,39 @@
 
 #include <cstdio>
 #include <cstring>
+#include <deque>
 
 #include "game/game_state.h"
+#include "persist/registry.h"
 #include "persist/savefile.h"
 #include "platform/canvas/png.h"
-#include "platform/canvas/screen.h"
 #include "platform/canvas/screen.h"
 #include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
 #include "platform/window/messages.h"
 #include "render/panel.h"
+#include "shell/window.h"
 #include "turn/dice.h"
 
 namespace {
+
+// Every value of every `roll` line, in order, until the game takes it; kept across restarts.
+std::deque<uint8_t> queuedRolls;
+bool restartAsked = false;
+std::optional<std::vector<uint8_t>> recordToLoad;
+
+uint8_t takeQueuedRoll() {
+    if (queuedRolls.empty()) return 0;
+    const uint8_t value = queuedRolls.front();
+    queuedRolls.pop_front();
+    return value;
+}
+
+// Ends the program as a close request does; prepareRestart then starts it again.
+void askRestart() {
+    restartAsked = true;
+    PostMessage(WM_CLOSEPROGRAM, 0, 0);
+}
 
 template <typename... Handlers>
 struct Overloaded : Handlers... {
@@ -83,7 +103,7 @@ std::optional<std::string> runScriptLine(const ScriptLine& line) {
                 return std::nullopt;
             },
             [](const RollLine& roll) -> Result {
-                fixNextRolls(roll.values.data(), static_cast<int>(roll.values.size()));
+                queuedRolls.insert(queuedRolls.end(), roll.values.begin(), roll.values.end());
                 return std::nullopt;
             },
             [](const WaitLine& wait) -> Result {
@@ -102,6 +122,15 @@ std::optional<std::string> runScriptLine(const ScriptLine& line) {
                 PostMessage(WM_CLOSEPROGRAM, 0, 0);
                 return std::nullopt;
             },
+            [](const RestartLine&) -> Result {
+                askRestart();
+                return std::nullopt;
+            },
+            [](const LoadLine& load) -> Result {
+                recordToLoad = load.record;
+                askRestart();
+                return std::nullopt;
+            },
             [](const ScreenshotLine& shot) -> Result {
                 if (writePng(shot.path.c_str(), finishUpdate(), screenWidthPixels(), screenHeightPixels()))
                     return std::nullopt;
@@ -109,4 +138,34 @@ std::optional<std::string> runScriptLine(const ScriptLine& line) {
             },
         },
         line);
+}
+
+namespace {
+
+// After the program has ended: true when a `restart` or `load` line ended it, with the process set
+// back to how a new one starts (and the record to load stored).
+bool prepareRestart() {
+    if (!restartAsked) return false;
+    restartAsked = false;
+    // The saved copies are replaced only now, after the closing program has saved its own.
+    if (recordToLoad) {
+        transferSaveFile(recordToLoad->data(), true);
+        removeRegistryCopy();
+        recordToLoad.reset();
+    }
+    // A new process starts with both records zeroed.
+    game = GameState{};
+    std::memset(saveBuffer, 0, sizeof saveBuffer);
+    return true;
+}
+
+}  // namespace
+
+void runProgram() {
+    queuedRolls.clear();
+    restartAsked = false;
+    recordToLoad.reset();
+    setFixedRollSource(takeQueuedRoll);
+    do rendaroMain();
+    while (prepareRestart());
 }

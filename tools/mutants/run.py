@@ -18,7 +18,7 @@ LIST = Path(__file__).with_name("faults.txt")
 SCRATCH = Path(os.environ.get("MUTANTS_DIR", ROOT / "build-mutants"))
 BUILD = SCRATCH / "build"  # inside the copy, so ccache sees the same relative paths as a worktree build
 JOBS = os.environ.get("JOBS", "2")
-TARGETS = ["rendaro-tests", "rendaro-cli"]
+TARGETS = ["rendaro-tests", "rendaro-cli", "rendaro-sim"]  # what the fast tests run
 # The desktop program's tests (which would need it linked for every fault) and the soaks are left out.
 SLOW_TESTS = "e2e\\.|SdlStart|Monkey|CrashConsistency"
 TEST_TIMEOUT = "60"
@@ -30,7 +30,8 @@ def read_faults():
     for i in range(0, len(lines), 3):
         head, old, new = (lines[i:i + 3] + ["", ""])[:3]
         if ":" not in head or not old.startswith("- ") or not (new + " ").startswith("+ "):
-            sys.exit(f"faults.txt: malformed entry at '{head}'")
+            print(f"faults.txt: malformed entry at '{head}'")
+            sys.exit(2)
         path, description = (part.strip() for part in head.split(":", 1))
         faults.append((path, description, old[2:], new[2:]))
     return faults

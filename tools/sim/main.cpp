@@ -25,6 +25,8 @@
 namespace {
 
 constexpr int RollsPerLine = 32;
+// Room for the rolls of any real game (a long one takes about a thousand).
+constexpr int LoggedRolls = 4096;
 
 // An output written whole or not at all: a temporary file beside it, renamed into place at the end.
 struct PendingFile {
@@ -150,11 +152,11 @@ int runDump(const SimOptions& options) {
     setFlag(FlagNormal, options.normal[0]);  // both sides alike: the one difficulty rendaro-cli keeps
     packRecord();
     if (!transferSaveFile(saveBuffer, true)) return fail("cannot write the saved game into --dump " + options.dump, 2);
-    static uint8_t rolls[FixedRollCapacity];
-    RollLog log{rolls, FixedRollCapacity, 0};
+    static uint8_t rolls[LoggedRolls];
+    RollLog log{rolls, LoggedRolls, 0};
     GameResult result{};
     if (!finishGame(options, false, result, &log)) return fail("the game did not end", 1);
-    if (log.count > FixedRollCapacity) return fail("the game took more rolls than rendaro-cli can be given", 1);
+    if (log.count > LoggedRolls) return fail("the game took more rolls than the dump can list", 1);
     std::printf("# rendaro-cli --dir %s: seed %u again, with the same dice\n", options.dump.c_str(), options.seed);
     for (int i = 0; i < log.count; ++i)
         std::printf("%s%d%s", i % RollsPerLine == 0 ? "roll " : "", rolls[i],

@@ -12,6 +12,14 @@ namespace {
 // Far more taps than any real game takes: a game still going by then is a fault.
 constexpr int64_t MaxTaps = 1'000'000;
 
+// The die the generator gave, handed to the controller's next roll.
+uint8_t dieForNextRoll = 0;
+uint8_t takeDieForNextRoll() {
+    const uint8_t die = dieForNextRoll;
+    dieForNextRoll = 0;
+    return die;
+}
+
 // Side 1 holds colours 0 and 2 in partners games and colour 0 in short ones, unless seats are swapped.
 int sideOf(uint8_t colour, bool swapped) {
     const int seat = flag(FlagPartners) ? colour % 2 : colour / 2;
@@ -46,7 +54,8 @@ void startGame(const SimOptions& options, uint32_t seed) {
     game.core.flags = (options.shortGames ? FlagShortGames : 0) | (options.quickStart ? FlagQuickStart : 0);
     newGame(CmdOnePlayerGame);
     seedDice(seed);
-    clearFixedRolls();
+    dieForNextRoll = 0;
+    setFixedRollSource(takeDieForNextRoll);
     for (PlayerRecord& player : game.players)
         if (player.kind != Absent) player.kind = Computer;
     setTurnState(Rolling);
@@ -63,7 +72,7 @@ bool finishGame(const SimOptions& options, bool swapped, GameResult& result, Rol
         setFlag(FlagNormal, options.normal[sideOf(colour, swapped)]);
         // The roll comes from the game's own generator, only seen on its way to the controller.
         const uint8_t die = nextDieValue();
-        fixNextRolls(&die, 1);
+        dieForNextRoll = die;
         if (log && log->count < log->capacity) log->values[log->count] = die;
         if (log) ++log->count;
         ++result.faces[die - 1];

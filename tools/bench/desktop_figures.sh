@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Measures the desktop program on a virtual X display: time to the first frame, resident memory
+# while playing, CPU use while idle and while the computer plays its colours.
+#
+# Usage: desktop_figures.sh RENDARO RENDARO_CLI [IDLE_SECONDS]
+set -euo pipefail
+if [[ $# -lt 2 ]]; then
+    echo "usage: $0 RENDARO RENDARO_CLI [IDLE_SECONDS]" >&2
+    exit 2
+fi
+program=$(realpath "$1")
+cli=$(realpath "$2")
+idle_seconds=${3:-10}
+source "$(dirname "$0")/../../tests/e2e/x_session.sh"
+
+Roll=(220 281)
+# Where a new game's red token stands on its start square.
+RedStartToken=(93 242)
+Computer=2
+
+ticks_per_second=$(getconf CLK_TCK)
+
+# User plus system CPU time of the program so far, in clock ticks.
+cpu_ticks() {
+    local fields
+    read -r -a fields <"/proc/$program_pid/stat"
+    echo $(( fields[13] + fields[14] ))
+}
+
+percent() { echo "$(( 100 * $1 / ($2 * ticks_per_second / 1000) ))%"; }
+
+rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$program_pid/status"; }
+
+saved_changed_from() { [[ $(saved_hex) != "$1" ]]; }
+
+computer_to_play() { [[ $(saved_turn) == "$Computer "* ]]; }
+
+start_session
+headless start
+start_program
+await_screen start
+echo "window mapped $(( (mapped_us - started_us) / 1000 )) ms after the start;" \
+    "start screen captured after $(( ($(now_us) - started_us) / 1000 )) ms;" \
+    "$(( $(cpu_ticks) * 1000 / ticks_per_second )) ms of CPU by then"
+
+# Red rolls; a single legal move still waits for the token to be tapped.
+record=$(saved_hex)
+click "${Roll[@]}"
+poll saved_changed_from "$record" || fail "Roll did not roll"
+[[ $(saved_turn) == "$Human 3" ]] && click "${RedStartToken[@]}"
+poll computer_to_play || fail "red's turn did not end (a six to play again?); run once more"
+echo "resident memory while playing: $(rss_kib) KiB"
+
+turn_start_us=$(now_us)
+turn_start_ticks=$(cpu_ticks)
+poll person_to_play || fail "the computer's colours did not hand the turn back"
+turn_ms=$(( ($(now_us) - turn_start_us) / 1000 ))
+turn_ticks=$(( $(cpu_ticks) - turn_start_ticks ))
+echo "computer's colours: $turn_ms ms, $(( turn_ticks * 1000 / ticks_per_second )) ms of CPU" \
+    "($(percent "$turn_ticks" "$turn_ms"))"
+echo "resident memory after the computer's turn: $(rss_kib) KiB"
+
+idle_start_ticks=$(cpu_ticks)
+sleep "$idle_seconds"
+idle_ticks=$(( $(cpu_ticks) - idle_start_ticks ))
+echo "idle for $idle_seconds s: $(( idle_ticks * 1000 / ticks_per_second )) ms of CPU" \
+    "($(percent "$idle_ticks" $(( idle_seconds * 1000 ))))"
+stop_program
