@@ -1,5 +1,6 @@
 // The filled and outlined shapes and lines, with the handheld's pixel conventions.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -46,27 +47,30 @@ int64_t isqrt(int64_t n) {
 
 // A pen of width w covers the w x w square centred on each pixel of the outline. A round pen (three
 // pixels or wider) leaves out that square's corner pixels, so the outer corners of its path stay undrawn.
-void stampPen(const Tools& tools, int64_t x0, int64_t x1, int64_t y, bool round = false) {
+// Rows y0..y1 stamped with the same span merge into one box (and its two narrower end rows).
+void stampPen(const Tools& tools, int64_t x0, int64_t x1, int64_t y0, int64_t y1, bool round = false) {
     const int64_t before = (tools.pen->penWidth - 1) / 2;
     const int64_t after = tools.pen->penWidth / 2;
     const Colour colour = tools.pen->colour;
     if (!round || tools.pen->penWidth < 3) {
-        fillBox(tools.surface, x0 - before, y - before, x1 + after, y + after, colour);
+        fillBox(tools.surface, x0 - before, y0 - before, x1 + after, y1 + after, colour);
         return;
     }
-    fillBox(tools.surface, x0 - before + 1, y - before, x1 + after - 1, y - before, colour);
-    fillBox(tools.surface, x0 - before, y - before + 1, x1 + after, y + after - 1, colour);
-    fillBox(tools.surface, x0 - before + 1, y + after, x1 + after - 1, y + after, colour);
+    fillBox(tools.surface, x0 - before + 1, y0 - before, x1 + after - 1, y0 - before, colour);
+    fillBox(tools.surface, x0 - before, y0 - before + 1, x1 + after, y1 + after - 1, colour);
+    fillBox(tools.surface, x0 - before + 1, y1 + after, x1 + after - 1, y1 + after, colour);
 }
+
+bool operator==(const Span& p, const Span& q) { return p.a == q.a && p.b == q.b; }
 
 // The ellipse fitted to a w x h box. In doubled coordinates centred on the box (X = 2x - (w-1)) the
 // ellipse through the centres of the outermost pixels has radii A = w-1 and B = h-1; a pixel belongs
 // to the shape when that ellipse reaches within half a pixel of its centre along its row or its
 // column. Exact integers make both mirror symmetries hold and keep tiny ellipses free of corners.
-struct EllipseRows {
+struct EllipseFormula {
     int64_t a;
     int64_t b;
-    EllipseRows(int64_t width, int64_t height) : a(width - 1), b(height - 1) {}
+    EllipseFormula(int64_t width, int64_t height) : a(width - 1), b(height - 1) {}
     Span operator()(int64_t y) const {
         if (b == 0) return {0, a};
         const int64_t yy = std::abs(2 * y - b);
@@ -77,6 +81,38 @@ struct EllipseRows {
         if ((a - reach) % 2 != 0) --reach;
         return {(a - reach) / 2, (a + reach) / 2};
     }
+};
+
+// The same formula with the rows of small ellipses kept: a frame draws the same few discs many times.
+class EllipseRows {
+public:
+    EllipseRows(int64_t width, int64_t height) : formula_(width, height), rows_(keptRows(formula_, width, height)) {}
+    Span operator()(int64_t y) const { return rows_ ? (*rows_)[static_cast<size_t>(y)] : formula_(y); }
+
+private:
+    static constexpr int64_t MaxKeptSide = 64;
+    static constexpr size_t KeptSizes = 16;
+    struct Kept {
+        int64_t width = 0;
+        int64_t height = 0;
+        std::vector<Span> rows;
+    };
+    static const std::vector<Span>* keptRows(const EllipseFormula& formula, int64_t width, int64_t height) {
+        if (width > MaxKeptSide || height > MaxKeptSide) return nullptr;
+        static std::array<Kept, KeptSizes> kept;
+        static size_t nextFree = 0;
+        for (const Kept& k : kept)
+            if (k.width == width && k.height == height) return &k.rows;
+        Kept& k = kept[nextFree];
+        nextFree = (nextFree + 1) % KeptSizes;
+        k.width = width;
+        k.height = height;
+        k.rows.resize(static_cast<size_t>(height));
+        for (int64_t y = 0; y < height; ++y) k.rows[static_cast<size_t>(y)] = formula(y);
+        return &k.rows;
+    }
+    EllipseFormula formula_;
+    const std::vector<Span>* rows_;
 };
 
 // A rectangle whose four corners are the quarters of a cornerWidth x cornerHeight ellipse.
@@ -99,19 +135,28 @@ struct RoundRectRows {
     }
 };
 
+// The box a shape is drawn in: without a pen it is one pixel smaller, as the brush fills it all.
+struct ShapeBox {
+    int64_t x;
+    int64_t y;
+    int64_t width;
+    int64_t height;
+};
+
+ShapeBox shapeBox(const Tools& tools, int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    const int64_t shrink = tools.pen->penWidth > 0 ? 0 : 1;
+    return {std::min(left, right), std::min(top, bottom), std::abs(int64_t{right} - left) - shrink,
+            std::abs(int64_t{bottom} - top) - shrink};
+}
+
 // Draws a shape given row by row within its bounding box: the pen outlines the pixels that touch the
-// outside, the brush fills the rest. Without a pen the box is one pixel smaller and the brush fills all.
-// A rectangle's wide pen joins its sides round.
+// outside, the brush fills the rest.
 template <class MakeRows>
-bool drawShape(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom, MakeRows makeRows,
-               bool roundJoins = false) {
+bool drawShape(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom, MakeRows makeRows) {
     const auto tools = toolsOf(dc);
     if (!tools) return false;
-    const int64_t x = std::min(left, right);
-    const int64_t y = std::min(top, bottom);
+    const auto [x, y, width, height] = shapeBox(*tools, left, top, right, bottom);
     const bool outlined = tools->pen->penWidth > 0;
-    const int64_t width = std::abs(int64_t{right} - left) - (outlined ? 0 : 1);
-    const int64_t height = std::abs(int64_t{bottom} - top) - (outlined ? 0 : 1);
     if (width <= 0 || height <= 0) return true;
     const auto rowsOf = makeRows(width, height);
     const int64_t reach = tools->pen->penWidth;
@@ -132,20 +177,28 @@ bool drawShape(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
         const Span down = row(r + 1);
         return Span{std::max({cur.a + 1, up.a, down.a}), std::min({cur.b - 1, up.b, down.b})};
     };
+    // Runs of rows with the same spans are drawn as one box each.
     if (!tools->brush->hollow)
-        for (int64_t r = first; r <= last; ++r) {
+        for (int64_t r = first, next = first; r <= last; r = next) {
             const Span inside = interior(r);
-            if (inside.a <= inside.b) fillSpan(tools->surface, x + inside.a, x + inside.b, y + r, tools->brush->colour);
+            while (++next <= last && interior(next) == inside) {
+            }
+            if (inside.a <= inside.b)
+                fillBox(tools->surface, x + inside.a, y + r, x + inside.b, y + next - 1, tools->brush->colour);
         }
     if (!outlined) return true;
-    for (int64_t r = first; r <= last; ++r) {
+    for (int64_t r = first, next = first; r <= last; r = next) {
         const Span cur = row(r);
         const Span inside = interior(r);
+        while (++next <= last && row(next) == cur && interior(next) == inside) {
+        }
+        const int64_t top = y + r;
+        const int64_t bottom = y + next - 1;
         if (inside.a > inside.b) {
-            stampPen(*tools, x + cur.a, x + cur.b, y + r, roundJoins);
+            stampPen(*tools, x + cur.a, x + cur.b, top, bottom);
         } else {
-            stampPen(*tools, x + cur.a, x + inside.a - 1, y + r, roundJoins);
-            stampPen(*tools, x + inside.b + 1, x + cur.b, y + r, roundJoins);
+            stampPen(*tools, x + cur.a, x + inside.a - 1, top, bottom);
+            stampPen(*tools, x + inside.b + 1, x + cur.b, top, bottom);
         }
     }
     return true;
@@ -179,7 +232,8 @@ void drawLine(const Tools& tools, Point p0, Point p1) {
         const int64_t major = major0 + direction * i;
         const int64_t minor = minor0 + floorDiv(2 * i * minorDelta + steps, 2 * steps);
         const int64_t px = alongX ? major : minor;
-        stampPen(tools, px, px, alongX ? minor : major);
+        const int64_t py = alongX ? minor : major;
+        stampPen(tools, px, px, py, py);
     }
 }
 
@@ -215,10 +269,29 @@ void fillPolygon(const Tools& tools, const Point* points, int count) {
 
 }  // namespace
 
+// Every row of a rectangle is the same, so its brush is one box and its pen four, joined round when wide.
 bool Rectangle(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-    return drawShape(
-        dc, left, top, right, bottom,
-        [](int64_t width, int64_t) { return [width](int64_t) { return Span{0, width - 1}; }; }, true);
+    const auto tools = toolsOf(dc);
+    if (!tools) return false;
+    const auto [x, y, width, height] = shapeBox(*tools, left, top, right, bottom);
+    if (width <= 0 || height <= 0) return true;
+    const int64_t xLast = x + width - 1;
+    const int64_t yLast = y + height - 1;
+    if (tools->pen->penWidth <= 0) {
+        if (!tools->brush->hollow) fillBox(tools->surface, x, y, xLast, yLast, tools->brush->colour);
+        return true;
+    }
+    const bool hasInside = width > 2 && height > 2;
+    if (hasInside && !tools->brush->hollow) fillBox(tools->surface, x + 1, y + 1, xLast - 1, yLast - 1, tools->brush->colour);
+    stampPen(*tools, x, xLast, y, y, true);
+    if (height > 1) stampPen(*tools, x, xLast, yLast, yLast, true);
+    if (hasInside) {
+        stampPen(*tools, x, x, y + 1, yLast - 1, true);
+        stampPen(*tools, xLast, xLast, y + 1, yLast - 1, true);
+    } else if (height > 2) {
+        stampPen(*tools, x, xLast, y + 1, yLast - 1, true);
+    }
+    return true;
 }
 
 bool Ellipse(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom) {
