@@ -64,9 +64,9 @@ void evaluateMove(uint8_t c, uint8_t t, uint8_t v, MoveScore& out) {
     }
 
     const BoardSlot& here = slotOf(c, t);
-    const uint8_t n = tokenCount(static_cast<uint16_t>(here.tokenMask & sideMask(c)));
+    const uint16_t mine = static_cast<uint16_t>(here.tokenMask & sideMask(c));
     const uint8_t h = v / 2;
-    const bool pairDie = v % 2 == 0 && n >= 2;
+    const bool pairDie = v % 2 == 0 && severalTokens(mine);
     if (p + v > 48 && !(pairDie && p + h <= 48)) {
         out.score = RefusePastHome;
         return;
@@ -129,7 +129,7 @@ void evaluateMove(uint8_t c, uint8_t t, uint8_t v, MoveScore& out) {
     const bool safeHere = isSafeSquare(here.square);
     const bool safeLanding = landsSafe(c, p + v);
     if (q[EnemyBehind].best <= 6) {
-        if (!safeHere && here.count <= 1) out.score = static_cast<int16_t>((safeLanding && n == 1 ? 700 : 800) - p);
+        if (!safeHere && here.count <= 1) out.score = static_cast<int16_t>((safeLanding && !severalTokens(mine) ? 700 : 800) - p);
         else out.score = static_cast<int16_t>(20400 - p);
         return;
     }
@@ -159,9 +159,9 @@ bool entryCaptureChance(uint8_t c, uint32_t T) {
         const uint32_t q = slot.square;
         // Plain comparisons: squares beyond 44, which wrap to 1, are never looked at.
         if (q == None || q <= start || q > start + reach || q > 44 || isSafeSquare(static_cast<int32_t>(q))) continue;
-        const uint8_t m = tokenCount(static_cast<uint16_t>(slot.tokenMask & others));
-        if (m > 1) return false;
-        if (m == 1 && q - start == reach) chance = true;
+        const uint16_t foes = static_cast<uint16_t>(slot.tokenMask & others);
+        if (severalTokens(foes)) return false;
+        if (foes != 0 && q - start == reach) chance = true;
     }
     return chance;
 }

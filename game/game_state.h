@@ -1,5 +1,6 @@
 // The one game record: stored blocks, the flags word and the operations every subsystem shares.
 #pragma once
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 
@@ -120,14 +121,11 @@ inline void setLastDieUsed(bool on) { setFlag(LastDieUsedBit, on); }
 
 inline uint8_t partner(uint8_t p) { return (p + 2) % 4; }
 uint16_t sideMask(uint8_t colour);
-// How many tokens a mask of 4 * colour + token bits names. Counted in place: without a popcount
-// instruction in the target, std::popcount is a library call, and the computer counts on every square.
-inline uint8_t tokenCount(uint16_t mask) {
-    uint32_t n = mask - ((mask >> 1) & 0x5555u);
-    n = (n & 0x3333u) + ((n >> 2) & 0x3333u);
-    n = (n + (n >> 4)) & 0x0F0Fu;
-    return static_cast<uint8_t>((n + (n >> 8)) & 0x1Fu);
-}
+// How many tokens a mask of 4 * colour + token bits names.
+inline uint8_t tokenCount(uint16_t mask) { return static_cast<uint8_t>(std::popcount(mask)); }
+// Whether a mask names two tokens or more: the computer asks on every square, and without a popcount
+// instruction in the target std::popcount is a library call.
+inline bool severalTokens(uint16_t mask) { return (mask & (mask - 1)) != 0; }
 // Reports the token after the first `skip` of (slot mask & mask); returns how many follow it.
 uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token);
 uint8_t dieValue(uint8_t d);

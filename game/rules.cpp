@@ -109,8 +109,7 @@ void scanSquares(uint8_t p, uint8_t t, TargetQuery* queries, int count) {
         const int first = std::countr_zero(others);
         const uint8_t c1 = static_cast<uint8_t>(first / 4), t1 = static_cast<uint8_t>(first % 4);
         const bool opponent = ((opponents >> first) & 1u) != 0;
-        const bool pair = (others & (others - 1)) != 0;
-        open &= accepts[pair ? Pair : Single] & accepts[opponent ? Opponent : OwnSide];
+        open &= accepts[severalTokens(others) ? Pair : Single] & accepts[opponent ? Opponent : OwnSide];
 
         for (; open != 0; open &= open - 1) {
             TargetQuery& q = queries[std::countr_zero(open)];
