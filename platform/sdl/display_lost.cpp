@@ -8,7 +8,13 @@ namespace {
 
 // Xlib's own handler calls exit(), whose handlers would call into SDL on the dead connection.
 int leaveAtOnce(Display*) { _exit(DisplayLostStatus); }
+// Xlib's default protocol error handler exits too: a wake-up sent by another thread to a window that is
+// closing (BadWindow) would end a healthy program with status 1.
+int carryOn(Display*, XErrorEvent*) { return 0; }
 
 }  // namespace
 
-void leaveWhenDisplayIsLost() { XSetIOErrorHandler(leaveAtOnce); }
+void leaveWhenDisplayIsLost() {
+    XSetIOErrorHandler(leaveAtOnce);
+    XSetErrorHandler(carryOn);
+}

@@ -108,9 +108,12 @@ computer_alone() {
     seeded=$(saved_hex)
     rm -f "$work/config/Calverin/Rendaro"
     start_program
+    poll settled_window || fail "the seeded game never settled"
+    cp "$work/settle.b.rgb" "$work/seeded.rgb"
     click 120 120
-    sleep 0.3
+    poll turn_under_way || fail "the computer's turn did not start"
 }
+turn_under_way() { capture "$work/busy.rgb" && ! same_picture "$work/busy.rgb" "$work/seeded.rgb"; }
 
 # The record left is whole: rendaro-cli restores it and saves it back byte for byte.
 saved_whole() {
@@ -132,6 +135,8 @@ for moment in busy idle; do
     xvfb_pid=""
     (( ended_ms < 1000 )) || fail "the program took $ended_ms ms to leave a lost display ($moment)"
     saved_whole "losing the display ($moment)"
+    # A killed server leaves its lock and socket behind, and the next one may be given the same number.
+    rm -f "/tmp/.X${DISPLAY#:}-lock" "/tmp/.X11-unix/X${DISPLAY#:}"
     start_display
 done
 
