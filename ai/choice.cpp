@@ -31,11 +31,14 @@ void findMoves() {
     bool yardSeen[2] = {false, false};
     const uint8_t me = game.core.currentPlayer;
     const uint8_t candidates = flag(FlagPartners) ? 8 : 4;
+    TrackView track;
+    viewTrack(me, track);
 
     for (uint8_t i = 0; i < candidates; ++i) {
         const uint8_t group = i >= 4 ? 1 : 0;
         const uint8_t colour = (me + 2 * group) % 4;
         const uint8_t token = i % 4;
+        TokenSight sight{};
         for (uint8_t d = 0; d < 2; ++d) {
             MoveScore& rated = moveScores[i + 8 * d];
             const bool available = d == 0 ? !lastDieUsed() : sixesRolled() > sixesUsed();
@@ -43,7 +46,7 @@ void findMoves() {
                 rated.score = ScoreNotEvaluated;
                 continue;
             }
-            evaluateMove(colour, token, d == 0 ? lastDie() : 6, rated);
+            evaluateMove(track, colour, token, d == 0 ? lastDie() : 6, rated, sight);
             if (rated.score < bestMove.bestScore) {
                 bestMove.bestScore = rated.score;
                 bestMove.player = colour;

@@ -7,23 +7,6 @@
 
 namespace {
 
-// The twelve neighbourhood questions of one evaluation, in the order of their filter table.
-enum Query : uint8_t {
-    PairAhead, SingleAhead, FriendAhead, EnemyBehind, EnemyAheadOrHere, PairAheadOrHere,
-    PairAtHalf, SingleAtDie, PairAtHalfTotal, SingleAtTotal, SingleAtHalf, SingleAtHalfTotal,
-    QueryCount
-};
-
-// The filters of those questions, from the rules' bits.
-constexpr uint32_t AnyStack = TargetSingle | TargetPair;
-constexpr uint32_t AnySquare = TargetSafe | TargetUnsafe;
-constexpr uint32_t PairAheadFilter = BlockingFilter;
-constexpr uint32_t SingleAheadFilter = TargetOpponent | TargetSingle | TargetAhead | TargetUnsafe;
-constexpr uint32_t FriendAheadFilter = TargetOwnSide | AnyStack | TargetAhead | AnySquare;
-constexpr uint32_t EnemyBehindFilter = TargetOpponent | AnyStack | TargetBehind | AnySquare;
-constexpr uint32_t EnemyAheadOrHereFilter = TargetOpponent | AnyStack | TargetAhead | AnySquare | TargetOwnSquare;
-constexpr uint32_t PairAheadOrHereFilter = TargetOpponent | TargetPair | TargetAhead | AnySquare | TargetOwnSquare;
-
 bool landsSafe(uint8_t colour, uint32_t progress) {
     return progress >= 44 || isSafeSquare(squareOf(colour, progress));
 }
@@ -48,6 +31,13 @@ uint32_t unplayedDiceTotal() {
 }
 
 void evaluateMove(uint8_t c, uint8_t t, uint8_t v, MoveScore& out) {
+    TrackView track;
+    viewTrack(c, track);
+    TokenSight sight{};
+    evaluateMove(track, c, t, v, out, sight);
+}
+
+void evaluateMove(const TrackView& track, uint8_t c, uint8_t t, uint8_t v, MoveScore& out, TokenSight& sight) {
     out.score = ScoreNotEvaluated;
     out.legal = 0;
     const int32_t p = progressOf(c, t);
@@ -72,45 +62,35 @@ void evaluateMove(uint8_t c, uint8_t t, uint8_t v, MoveScore& out) {
         return;
     }
 
-    const uint8_t halfTotal = static_cast<uint8_t>(T / 2), total = static_cast<uint8_t>(T);
-    TargetQuery q[QueryCount] = {
-        {PairAheadFilter, None, None, None, None},
-        {SingleAheadFilter, None, None, None, None},
-        {FriendAheadFilter, None, None, None, None},
-        {EnemyBehindFilter, None, None, None, None},
-        {EnemyAheadOrHereFilter, None, None, None, None},
-        {PairAheadOrHereFilter, None, None, None, None},
-        {PairAheadFilter, h, None, None, None},
-        {SingleAheadFilter, v, None, None, None},
-        {PairAheadFilter, halfTotal, None, None, None},
-        {SingleAheadFilter, total, None, None, None},
-        {SingleAheadFilter, h, None, None, None},
-        {SingleAheadFilter, halfTotal, None, None, None},
-    };
-    scanSquares(c, t, q, QueryCount);
-
-    out.legal = q[PairAhead].best > v && p + v <= 48;
+    if (!sight.surveyed) {
+        surveyNeighbourhood(track, c, t, sight.around);
+        sight.surveyed = true;
+    }
+    const Neighbourhood& around = sight.around;
+    out.legal = nearest(around.foePairsAhead) > v && p + v <= 48;
     const bool normal = flag(FlagNormal);
     const bool evenTotal = T % 2 == 0;
 
     if (normal) {
-        const bool pairLandsOnEnemy = q[PairAtHalf].best == h || q[SingleAtHalf].best == h ||
-                                      (evenTotal && (q[PairAtHalfTotal].best == T / 2 ||
-                                                     q[SingleAtHalfTotal].best == T / 2));
+        const bool pairLandsOnEnemy = holds(around.foePairsAhead, h) || holds(around.foeSinglesAhead, h) ||
+                                      (evenTotal && (holds(around.foePairsAhead, T / 2) ||
+                                                     holds(around.foeSinglesAhead, T / 2)));
         if (pairDie && pairLandsOnEnemy && !partnerBlocksPairMove(c, t, v)) {
             out.score = static_cast<int16_t>(200 - p);
             return;
         }
-        if (out.legal && (q[SingleAtDie].best == v || q[SingleAtTotal].best == T)) {
-            const TargetQuery& hit = q[SingleAtDie];
-            const int32_t victim = hit.best == None ? 0 : progressOf(hit.colour, hit.token);
+        const bool hitByDie = holds(around.foeSinglesAhead, v);
+        if (out.legal && (hitByDie || holds(around.foeSinglesAhead, T))) {
+            uint8_t colour = None, token = None;
+            if (hitByDie) tokenAhead(around, v, colour, token);
+            const int32_t victim = hitByDie ? progressOf(colour, token) : 0;
             out.score = static_cast<int16_t>(400 - victim);
             return;
         }
     }
 
     if (pairDie && !partnerBlocksPairMove(c, t, v) &&
-        (q[PairAheadOrHere].best >= h || landsSafe(c, p + h))) {
+        (nearest(around.foePairsAheadOrHere) >= h || landsSafe(c, p + h))) {
         out.score = static_cast<int16_t>(1600 - p);
         return;
     }
@@ -120,21 +100,22 @@ void evaluateMove(uint8_t c, uint8_t t, uint8_t v, MoveScore& out) {
         return;
     }
 
-    if (normal && q[FriendAhead].best == v) {
-        const TargetQuery& friendly = q[FriendAhead];
-        out.score = static_cast<int16_t>(1800 - progressOf(friendly.colour, friendly.token));
+    if (normal && nearest(around.friendsAhead) == v) {
+        uint8_t colour = None, token = None;
+        tokenAhead(around, v, colour, token);
+        out.score = static_cast<int16_t>(1800 - progressOf(colour, token));
         return;
     }
 
     const bool safeHere = isSafeSquare(here.square);
     const bool safeLanding = landsSafe(c, p + v);
-    if (q[EnemyBehind].best <= 6) {
+    if (nearest(around.foesBehind) <= 6) {
         if (!safeHere && here.count <= 1) out.score = static_cast<int16_t>((safeLanding && !severalTokens(mine) ? 700 : 800) - p);
         else out.score = static_cast<int16_t>(20400 - p);
         return;
     }
-    if (q[EnemyAheadOrHere].best < v && !safeLanding) out.score = static_cast<int16_t>(20200 - p);
-    else if (q[SingleAhead].best > v && q[SingleAhead].best != None) out.score = static_cast<int16_t>(900 - p);
+    if (nearest(around.foesAheadOrHere) < v && !safeLanding) out.score = static_cast<int16_t>(20200 - p);
+    else if (nearest(around.foeSinglesAhead) > v && around.foeSinglesAhead != 0) out.score = static_cast<int16_t>(900 - p);
     else if (!safeHere && here.count == 2) out.score = static_cast<int16_t>(20044 - p);
     else out.score = static_cast<int16_t>(20000 - p);
 }

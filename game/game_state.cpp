@@ -6,12 +6,6 @@
 GameState game;
 char messageText[MessageCapacity]{};
 
-uint16_t sideMask(uint8_t colour) {
-    uint16_t mask = static_cast<uint16_t>(0xF << (4 * colour));
-    if (flag(FlagPartners)) mask |= static_cast<uint16_t>(0xF << (4 * partner(colour)));
-    return mask;
-}
-
 uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token) {
     uint16_t set = game.board[slot].tokenMask & mask;
     for (; skip > 0 && set != 0; --skip) set &= set - 1;  // drop the lowest tokens

@@ -120,7 +120,12 @@ inline void setLastDieUsed(bool on) { setFlag(LastDieUsedBit, on); }
 // ---- Shared operations ------------------------------------------------------------------------
 
 inline uint8_t partner(uint8_t p) { return (p + 2) % 4; }
-uint16_t sideMask(uint8_t colour);
+// The tokens of colour's side: its own, and its partner's in a partners game.
+inline uint16_t sideMask(uint8_t colour) {
+    uint16_t mask = static_cast<uint16_t>(0xF << (4 * colour));
+    if (flag(FlagPartners)) mask |= static_cast<uint16_t>(0xF << (4 * partner(colour)));
+    return mask;
+}
 // How many tokens a mask of 4 * colour + token bits names.
 inline uint8_t tokenCount(uint16_t mask) { return static_cast<uint8_t>(std::popcount(mask)); }
 // Whether a mask names two tokens or more: the computer asks on every square, and without a popcount

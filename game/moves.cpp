@@ -48,12 +48,18 @@ void playMove(uint32_t move, uint8_t token2, int16_t steps, bool display) {
         yardExit = true;
     }
 
-    TargetQuery capture{CaptureFilter, None, None, None, None};
+    // A walk of one to six steps forward captures what stands on an unsafe square where it ends.
+    bool captures = false;
+    uint8_t victimColour = None, victimToken = None;
     if (steps >= 1 && steps <= 6) {
-        capture.distance = static_cast<uint8_t>(steps);
-        scanSquares(p, t, &capture, 1);
+        TrackView track;
+        viewTrack(p, track);
+        Neighbourhood around;
+        surveyNeighbourhood(track, p, t, around);
+        const uint32_t landing = static_cast<uint32_t>(steps);
+        captures = holds(around.foePairsAhead | around.foeSinglesAhead, landing);
+        if (captures) tokenAhead(around, landing, victimColour, victimToken);
     }
-    const bool captures = capture.distance != None && capture.best == capture.distance;
 
     while (steps != 0) {
         const uint8_t oldSlot = game.players[p].slot[t];
@@ -68,7 +74,7 @@ void playMove(uint32_t move, uint8_t token2, int16_t steps, bool display) {
 
     if (!captures) return;
     playSound("WVE");
-    const uint16_t victims = sideMask(capture.colour);
+    const uint16_t victims = sideMask(victimColour);
     uint8_t more;
     do {
         uint8_t c = None, v = None;

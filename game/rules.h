@@ -1,7 +1,9 @@
-// Move legality: the square scan that answers target queries, and the refusal codes.
+// Move legality: what a token sees of the track around it, and the refusal codes.
 #pragma once
+#include <bit>
 #include <cstdint>
 
+#include "game/game_state.h"
 #include "resources/ids.h"
 
 constexpr int16_t ScoreNotEvaluated = 30000;
@@ -12,22 +14,45 @@ constexpr int16_t RefusePastHome = 30003;
 constexpr int16_t RefusalToMessage = RefuseNeedsSix - MsgNeedsSix;
 static_assert(RefuseBlocked - RefusalToMessage == MsgBlocked && RefusePastHome - RefusalToMessage == MsgPastHome);
 
-// Filter bits of a TargetQuery.
-enum : uint32_t {
-    TargetOwnSide = 0x01, TargetOpponent = 0x02, TargetSingle = 0x04, TargetPair = 0x08,
-    TargetAhead = 0x10, TargetBehind = 0x20, TargetSafe = 0x40, TargetUnsafe = 0x80, TargetOwnSquare = 0x100,
-};
-// An opponent's pair ahead on an unsafe square blocks; an opponent's single token or pair there is captured.
-constexpr uint32_t BlockingFilter = TargetOpponent | TargetPair | TargetAhead | TargetUnsafe;
-constexpr uint32_t CaptureFilter = BlockingFilter | TargetSingle;
+constexpr int TrackLength = 44;  // the squares every colour's tokens share, 1 to 44
+// Squares this far away from a token or further are out of its sight.
+constexpr int SightRange = 18;
 
-struct TargetQuery {
-    uint32_t filter;
-    uint8_t distance;  // exact distance wanted; 255 = any
-    uint8_t best;      // in/out: preset 255; smallest distance matched
-    uint8_t colour;    // out: the matched square's first other token
-    uint8_t token;
+// The track as one side sees it, square s at bit s - 1: one pass over the board serves every token
+// of the side. The first token of a square in bit order decides friend or foe.
+struct TrackView {
+    uint64_t occupied;
+    uint64_t foes;
+    uint64_t pairs;         // two tokens or more
+    uint64_t foesMirrored;  // square s at bit 44 - s, so that distances behind read upwards
+    uint8_t slotOn[TrackLength];  // the board slot of each occupied square
 };
 
-// Answers `count` queries around token t of colour p in one pass over the board.
-void scanSquares(uint8_t p, uint8_t t, TargetQuery* queries, int count);
+// The squares within one token's sight, as sets of distances: bit d stands for a square d steps
+// away. Ahead stops where the token's own track turns into its home column; its own square
+// (distance 0) counts only where other tokens share it, and they alone decide friend or foe, single
+// or pair.
+struct Neighbourhood {
+    uint32_t foePairsAhead;        // on unsafe squares: they block
+    uint32_t foeSinglesAhead;      // on unsafe squares: a move landing there captures
+    uint32_t friendsAhead;         // on any square
+    uint32_t foesAheadOrHere;      // on any square
+    uint32_t foePairsAheadOrHere;  // on any square
+    uint32_t foesBehind;           // on any square
+    const TrackView* track;
+    uint8_t square;  // the token's own
+};
+
+// The track as the side of colour p sees it.
+void viewTrack(uint8_t p, TrackView& out);
+// Token t of colour p, of the side the view was taken for. A token in its yard or home column sees nothing.
+void surveyNeighbourhood(const TrackView& track, uint8_t p, uint8_t t, Neighbourhood& out);
+// Inline: the move rating asks these a dozen times for every move.
+// The nearest distance in a set, None when it is empty.
+inline uint8_t nearest(uint32_t distances) {
+    return distances == 0 ? None : static_cast<uint8_t>(std::countr_zero(distances));
+}
+// Whether a set holds distance d; distances out of sight never are.
+inline bool holds(uint32_t distances, uint32_t d) { return d < SightRange && ((distances >> d) & 1u) != 0; }
+// The first token, in bit order, of the square d steps ahead.
+void tokenAhead(const Neighbourhood& around, uint32_t d, uint8_t& colour, uint8_t& token);
