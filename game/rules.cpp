@@ -22,7 +22,8 @@ uint64_t turned(uint64_t squares, uint32_t from) {
 }
 
 bool isFoe(uint16_t opponents, uint16_t tokens) {
-    return ((opponents >> std::countr_zero(tokens)) & 1u) != 0;  // no tokens: bit 16, no foe
+    const int first = std::countr_zero(uint32_t{tokens} | 1u << 16);  // no tokens: bit 16, no foe
+    return ((opponents >> first) & 1u) != 0;
 }
 
 // The latest view and what it was taken from. A turn views the same position several times (to
@@ -35,20 +36,22 @@ struct RecentView {
 };
 RecentView recent{};
 
+// Without branches: which squares are taken changes with every move, so a branch on them would
+// mostly guess wrong. A slot off the track contributes nothing and writes the scratch entry.
 void takeView(uint16_t opponents, TrackView& out) {
     out.occupied = out.foes = out.pairs = out.foesMirrored = 0;
     for (uint8_t i = 0; i < 16; ++i) {
         const BoardSlot& slot = game.board[i];
-        const uint32_t s = slot.square;
-        if (s == SquareYard || s > TrackLength) continue;  // free slots hold None, beyond the track
-        const uint64_t bit = 1ull << (s - 1);
-        out.slotOn[s - 1] = i;
+        const uint32_t index = slot.square - 1u;  // the yard wraps round, free slots and home lie beyond
+        const uint64_t onTrack = index < TrackLength;
+        const uint64_t foe = onTrack & isFoe(opponents, slot.tokenMask);
+        const uint32_t place = onTrack ? index : TrackLength;
+        out.slotOn[place] = i;
+        const uint64_t bit = onTrack << (place % TrackLength);
         out.occupied |= bit;
-        if (severalTokens(slot.tokenMask)) out.pairs |= bit;
-        if (isFoe(opponents, slot.tokenMask)) {
-            out.foes |= bit;
-            out.foesMirrored |= 1ull << (TrackLength - s);
-        }
+        out.pairs |= bit & (0 - uint64_t{severalTokens(slot.tokenMask)});
+        out.foes |= bit & (0 - foe);
+        out.foesMirrored |= foe << (TrackLength - 1 - place % TrackLength);
     }
 }
 
@@ -88,10 +91,9 @@ void surveyNeighbourhood(const TrackView& track, uint8_t p, uint8_t t, Neighbour
 
     const BoardSlot& here = slotOf(p, t);
     const uint16_t others = static_cast<uint16_t>(here.tokenMask & ~(1u << (4 * p + t)));
-    if (here.count > 1 && isFoe(static_cast<uint16_t>(~sideMask(p)), others)) {
-        out.foesAheadOrHere |= 1u;
-        if (severalTokens(others)) out.foePairsAheadOrHere |= 1u;
-    }
+    const uint32_t foeHere = (here.count > 1) & isFoe(static_cast<uint16_t>(~sideMask(p)), others);
+    out.foesAheadOrHere |= foeHere;
+    out.foePairsAheadOrHere |= foeHere & severalTokens(others);
 }
 
 void tokenAhead(const Neighbourhood& around, uint32_t d, uint8_t& colour, uint8_t& token) {

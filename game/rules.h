@@ -25,7 +25,7 @@ struct TrackView {
     uint64_t foes;
     uint64_t pairs;         // two tokens or more
     uint64_t foesMirrored;  // square s at bit 44 - s, so that distances behind read upwards
-    uint8_t slotOn[TrackLength];  // the board slot of each occupied square
+    uint8_t slotOn[TrackLength + 1];  // the board slot of each occupied square; the last is scratch
 };
 
 // The squares within one token's sight, as sets of distances: bit d stands for a square d steps
@@ -48,9 +48,9 @@ void viewTrack(uint8_t p, TrackView& out);
 // Token t of colour p, of the side the view was taken for. A token in its yard or home column sees nothing.
 void surveyNeighbourhood(const TrackView& track, uint8_t p, uint8_t t, Neighbourhood& out);
 // Inline: the move rating asks these a dozen times for every move.
-// The nearest distance in a set, None when it is empty.
+// The nearest distance in a set; SightRange, as if just out of sight, when it is empty.
 inline uint8_t nearest(uint32_t distances) {
-    return distances == 0 ? None : static_cast<uint8_t>(std::countr_zero(distances));
+    return static_cast<uint8_t>(std::countr_zero(distances | (1u << SightRange)));
 }
 // Whether a set holds distance d; distances out of sight never are.
 inline bool holds(uint32_t distances, uint32_t d) { return d < SightRange && ((distances >> d) & 1u) != 0; }

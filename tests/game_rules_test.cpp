@@ -31,40 +31,40 @@ TEST(GameRules, Neighbourhoods) {
         std::vector<Placed> tokens;
         uint8_t colour, token;  // the token asking
         Set set;
-        uint8_t nearest;
+        uint8_t nearest;  // SightRange: none in sight
         uint8_t foundColour = None, foundToken = None;  // of the nearest square ahead; None: not looked at
     };
     const Row rows[] = {
         {"a foe pair on an unsafe square blocks", 0, pairOn(1, 5, {{0, 0, 2}}), 0, 0, blocking, 3, 1, 0},
-        {"a foe pair on a safe square does not", 0, pairOn(1, 7, {{0, 0, 2}}), 0, 0, blocking, None},
+        {"a foe pair on a safe square does not", 0, pairOn(1, 7, {{0, 0, 2}}), 0, 0, blocking, SightRange},
         {"though it is a foe pair", 0, pairOn(1, 7, {{0, 0, 2}}), 0, 0, foePairs, 5},
-        {"a single foe does not", 0, {{0, 0, 2}, {1, 0, progressOn(1, 5)}}, 0, 0, blocking, None},
+        {"a single foe does not", 0, {{0, 0, 2}, {1, 0, progressOn(1, 5)}}, 0, 0, blocking, SightRange},
         {"it can be captured", 0, {{0, 0, 2}, {1, 0, progressOn(1, 5)}}, 0, 0, singles, 3, 1, 0},
-        {"an own pair does not", 0, {{0, 0, 2}, {0, 1, 5}, {0, 2, 5}}, 0, 0, blocking, None},
+        {"an own pair does not", 0, {{0, 0, 2}, {0, 1, 5}, {0, 2, 5}}, 0, 0, blocking, SightRange},
         {"it is a friend", 0, {{0, 0, 2}, {0, 1, 5}, {0, 2, 5}}, 0, 0, friends, 3, 0, 1},
         {"distances wrap ahead", 0, {{1, 0, 32}, {0, 0, 2}, {0, 1, 2}}, 1, 0, blocking, 3},
         {"and behind", 0, {{0, 0, 1}, {2, 0, progressOn(2, 41)}}, 0, 0, behind, 4},
-        {"a pair on a start square blocks nothing", 0, {{1, 0, 32}, {0, 0, 1}, {0, 1, 1}}, 1, 0, blocking, None},
+        {"a pair on a start square blocks nothing", 0, {{1, 0, 32}, {0, 0, 1}, {0, 1, 1}}, 1, 0, blocking, SightRange},
         {"a token sees 17 ahead", 0, {{0, 0, 5}, {1, 0, progressOn(1, 22)}}, 0, 0, foes, 17},
-        {"but not 18", 0, {{0, 0, 5}, {1, 0, progressOn(1, 23)}}, 0, 0, foes, None},
+        {"but not 18", 0, {{0, 0, 5}, {1, 0, progressOn(1, 23)}}, 0, 0, foes, SightRange},
         {"and 17 behind", 0, {{0, 0, 30}, {1, 0, progressOn(1, 13)}}, 0, 0, behind, 17},
-        {"but not 18", 0, {{0, 0, 30}, {1, 0, progressOn(1, 12)}}, 0, 0, behind, None},
+        {"but not 18", 0, {{0, 0, 30}, {1, 0, progressOn(1, 12)}}, 0, 0, behind, SightRange},
         {"ahead stops at the home column", 0, pairOn(1, 44, {{0, 0, 41}, {1, 2, progressOn(1, 43)}}), 0, 0, blocking,
-         None},
+         SightRange},
         {"before which a foe counts", 0, pairOn(1, 44, {{0, 0, 41}, {1, 2, progressOn(1, 43)}}), 0, 0, foes, 2},
         {"behind goes on past the start", 0, {{0, 0, 43}, {1, 0, progressOn(1, 40)}}, 0, 0, behind, 3},
-        {"nothing from the yard", 0, {{1, 0, progressOn(1, 3)}}, 0, 0, foes, None},
-        {"nothing from a home column", 0, {{0, 0, 45}, {1, 0, progressOn(1, 3)}}, 0, 0, foes, None},
-        {"or behind it", 0, {{0, 0, 45}, {1, 0, progressOn(1, 3)}}, 0, 0, behind, None},
-        {"alone on its square", 0, {{0, 1, 5}}, 0, 1, foes, None},
+        {"nothing from the yard", 0, {{1, 0, progressOn(1, 3)}}, 0, 0, foes, SightRange},
+        {"nothing from a home column", 0, {{0, 0, 45}, {1, 0, progressOn(1, 3)}}, 0, 0, foes, SightRange},
+        {"or behind it", 0, {{0, 0, 45}, {1, 0, progressOn(1, 3)}}, 0, 0, behind, SightRange},
+        {"alone on its square", 0, {{0, 1, 5}}, 0, 1, foes, SightRange},
         {"a foe on its square", 0, {{0, 1, 5}, {1, 3, progressOn(1, 5)}}, 0, 1, foes, 0},
-        {"a single", 0, {{0, 1, 5}, {1, 3, progressOn(1, 5)}}, 0, 1, foePairs, None},
+        {"a single", 0, {{0, 1, 5}, {1, 3, progressOn(1, 5)}}, 0, 1, foePairs, SightRange},
         {"two foes are a pair", 0, {{0, 1, 5}, {1, 3, progressOn(1, 5)}, {1, 2, progressOn(1, 5)}}, 0, 1, foePairs, 0},
-        {"the first other token speaks", 0, {{0, 1, 5}, {1, 3, progressOn(1, 5)}, {0, 0, 5}}, 0, 1, foes, None},
+        {"the first other token speaks", 0, {{0, 1, 5}, {1, 3, progressOn(1, 5)}, {0, 0, 5}}, 0, 1, foes, SightRange},
         {"colour 2 is a foe without partners", 0, {{0, 0, 3}, {2, 0, progressOn(2, 6)}}, 0, 0, foes, 3},
-        {"and no friend", 0, {{0, 0, 3}, {2, 0, progressOn(2, 6)}}, 0, 0, friends, None},
+        {"and no friend", 0, {{0, 0, 3}, {2, 0, progressOn(2, 6)}}, 0, 0, friends, SightRange},
         {"a friend with partners", FlagPartners, {{0, 0, 3}, {2, 0, progressOn(2, 6)}}, 0, 0, friends, 3, 2, 0},
-        {"and no foe", FlagPartners, {{0, 0, 3}, {2, 0, progressOn(2, 6)}}, 0, 0, foes, None},
+        {"and no foe", FlagPartners, {{0, 0, 3}, {2, 0, progressOn(2, 6)}}, 0, 0, foes, SightRange},
         {"colour 3 is a foe either way", FlagPartners, {{0, 0, 3}, {2, 0, progressOn(2, 6)}, {3, 0, progressOn(3, 5)}},
          0, 0, foes, 2},
         {"the nearest single ahead", 0, many, 0, 0, singles, 3, 1, 0},
@@ -108,5 +108,5 @@ TEST(GameRules, ViewsFollowTheBoardAndTheSide) {
     arrange(FlagPartners, {{0, 0, 10}, {2, 0, progressOn(2, 13)}, {1, 0, progressOn(1, 8)}});
     EXPECT_EQ(nearest(surveyed(0, 0, track).friendsAhead), 3);
     EXPECT_EQ(nearest(surveyed(1, 0, track).foesAheadOrHere), 2);  // the same board, the other side
-    EXPECT_EQ(nearest(surveyed(1, 0, track).friendsAhead), None);
+    EXPECT_EQ(surveyed(1, 0, track).friendsAhead, 0u);
 }

@@ -1,6 +1,8 @@
 // Driving the turn controller tap by tap, as the computer's own posted taps would, and tallying each tap.
 #include "tools/sim/play.h"
 
+#include <bit>
+
 #include "game/game_state.h"
 #include "game/setup.h"
 #include "platform/window/messages.h"
@@ -26,12 +28,12 @@ int sideOf(uint8_t colour, bool swapped) {
     return seat ^ (swapped ? 1 : 0);
 }
 
-// Tokens on the board before a tap that are back in their yard after it.
-uint32_t tokensSentHome(const uint8_t (&before)[4][4]) {
-    uint32_t count = 0;
-    for (int c = 0; c < 4; ++c)
-        for (int t = 0; t < 4; ++t) count += before[c][t] != 0 && game.players[c].progress[t] == 0;
-    return count;
+// The tokens out of their yards, bit 4 * colour + token.
+uint16_t tokensOut() {
+    uint32_t out = 0;
+    for (uint32_t c = 0; c < 4; ++c)
+        for (uint32_t t = 0; t < 4; ++t) out |= uint32_t{game.players[c].progress[t] != 0} << (4 * c + t);
+    return static_cast<uint16_t>(out);
 }
 
 // The computer's posted taps fill the queue; the simulator plays them itself, so it drops them.
@@ -78,11 +80,10 @@ bool finishGame(const SimOptions& options, bool swapped, GameResult& result, Rol
         ++result.faces[die - 1];
         if (sixesRolled() == 0) ++result.turns;
         if (die == 6 && sixesRolled() == 2) ++result.threeSixes;
-        uint8_t before[4][4];
-        for (int c = 0; c < 4; ++c)
-            for (int t = 0; t < 4; ++t) before[c][t] = game.players[c].progress[t];
+        const uint16_t outBefore = tokensOut();
         playTap(0, 0);  // a computer's tap rolls wherever it lands
-        result.captures += tokensSentHome(before);
+        // Out before the tap and back in the yard after it: captured.
+        result.captures += static_cast<uint32_t>(std::popcount(static_cast<uint16_t>(outBefore & ~tokensOut())));
         dropPostedTaps();
     }
     result.moves = movesPlayed - movesBefore;
