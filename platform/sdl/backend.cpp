@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -51,7 +52,13 @@ public:
     void present() {
         // The window is about to go: a frame would only cost the display a round trip.
         if (closeRequested()) return;
-        SDL_UpdateTexture(texture_.get(), nullptr, finishUpdate(), screenWidthPixels() * 4);
+        const uint32_t* frame = finishUpdate();
+        void* pixels = nullptr;
+        int pitch = 0;
+        if (SDL_LockTexture(texture_.get(), nullptr, &pixels, &pitch) != 0) return;
+        viewport::enlarge(frame, screenWidthPixels(), screenHeightPixels(), textureScale_, static_cast<uint32_t*>(pixels),
+                          pitch / 4);
+        SDL_UnlockTexture(texture_.get());
         SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
         SDL_RenderClear(renderer_.get());
         const SDL_Rect target = {placement_.x, placement_.y, placement_.width, placement_.height};
@@ -89,11 +96,19 @@ public:
     }
 
 private:
+    // The texture holds the screen already at the window's scale, so the renderer only copies it.
+    // Should a larger one fail, the one before stays and the renderer stretches it.
     void place() {
         int width = 0;
         int height = 0;
         SDL_GetRendererOutputSize(renderer_.get(), &width, &height);
         placement_ = viewport::fit(width, height, screenWidthPixels(), screenHeightPixels());
+        if (placement_.scale == textureScale_) return;
+        if (SDL_Texture* texture = SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
+                                                     placement_.width, placement_.height)) {
+            texture_.reset(texture);
+            textureScale_ = placement_.scale;
+        }
     }
 
     void pen(bool down, viewport::ScreenPoint at, bool pausing) {
@@ -145,6 +160,7 @@ private:
     uint32_t raiseEvent_;
     uint32_t closeEvent_;
     viewport::Placement placement_ = {};
+    int textureScale_ = 1;  // the texture made in openDesktop holds the screen as it is
 };
 
 // Owned from openDesktop to closeDesktop and by nothing static: an exit from elsewhere (a library's,
@@ -155,6 +171,27 @@ bool setInEnvironment(const char* name) {
     const char* value = std::getenv(name);
     return value && *value;
 }
+
+// The game reads keys, never typed text, so the input method's Compose table (thousands of lines
+// that libX11 parses inside SDL_Init, a good part of the start-up) is left empty for our window.
+// The user's own setting comes back at once, for the programs the help page starts.
+class ComposeTableLeftEmpty {
+public:
+    ComposeTableLeftEmpty() {
+        if (const char* value = std::getenv(Variable)) previous_ = value;
+        setenv(Variable, "/dev/null", 1);
+    }
+    ~ComposeTableLeftEmpty() {
+        if (previous_) setenv(Variable, previous_->c_str(), 1);
+        else unsetenv(Variable);
+    }
+    ComposeTableLeftEmpty(const ComposeTableLeftEmpty&) = delete;
+    ComposeTableLeftEmpty& operator=(const ComposeTableLeftEmpty&) = delete;
+
+private:
+    static constexpr const char* Variable = "XCOMPOSEFILE";
+    std::optional<std::string> previous_;
+};
 
 // Why there is nowhere to show the window, or empty when there is. Unless a driver was asked for by
 // name, the display the environment names is the one used, X first: SDL left to itself would fall
@@ -168,6 +205,7 @@ std::string missingDisplay() {
         else
             return "neither DISPLAY nor WAYLAND_DISPLAY is set";
     }
+    const ComposeTableLeftEmpty noCompose;
     // A display under load may refuse a connection for a moment.
     for (int attempt = 1; SDL_Init(SDL_INIT_VIDEO) != 0; ++attempt) {
         if (attempt == ConnectAttempts) return SDL_GetError();
