@@ -201,9 +201,8 @@ bool diceAreSound(uint32_t flags, const PendingMove& move) {
 
 bool transferSaveFile(uint8_t* buffer, bool write) {
     if (!deriveSavePath()) return false;
-    // A new record goes to a temporary file renamed over the old one, so an interrupted save
-    // leaves the previous record whole instead of a truncated one.
-    if (write) return replaceFileAtomically(savePath, buffer, SaveRecordSize);
+    // An interrupted save leaves the previous record whole, never a truncated or mixed one.
+    if (write) return saveSmallFile(savePath, buffer, SaveRecordSize);
     return readFileStart(savePath, buffer, SaveRecordSize) == SaveRecordSize;
 }
 

@@ -46,16 +46,26 @@ private:
     bool lowered_ = false;
 };
 
-// A folder made read-only (and really so, even for root) for as long as this lives.
+// A folder made read-only (and really so, even for root) for as long as this lives, and with
+// `filesToo` the files directly in it.
 class ReadOnlyFolder {
 public:
-    explicit ReadOnlyFolder(const std::string& path) : path_(path) { chmod(path_.c_str(), 0555); }
-    ~ReadOnlyFolder() { chmod(path_.c_str(), 0755); }
+    explicit ReadOnlyFolder(const std::string& path, bool filesToo = true) : path_(path), filesToo_(filesToo) {
+        lock(0555, 0444);
+    }
+    ~ReadOnlyFolder() { lock(0755, 0644); }
     ReadOnlyFolder(const ReadOnlyFolder&) = delete;
     ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
 
 private:
+    void lock(mode_t folderMode, mode_t fileMode) const {
+        if (filesToo_)
+            for (const auto& entry : std::filesystem::directory_iterator(path_))
+                if (entry.is_regular_file()) chmod(entry.path().c_str(), fileMode);
+        chmod(path_.c_str(), folderMode);
+    }
     std::string path_;
+    bool filesToo_;
     PermissionsEnforced enforced_;
 };
 
@@ -125,7 +135,9 @@ protected:
 
 // Each fault in force while the game plays on; then what each store holds, and the record the next
 // start comes back to: the one from before the fault, or the one the game reached under it.
-enum Fault { ReadOnlyGame, FullDisk, ReadOnlySettings, RoomForTheFileOnly, SettingsLost, SettingsBlocked, FileBlocked };
+enum Fault {
+    ReadOnlyGame, FullDisk, ReadOnlySettings, RoomForTheFileOnly, SettingsLost, SettingsBlocked, FileBlocked, FoldersOnlyReadOnly
+};
 enum Held { Before, Reached, Nothing };
 
 TEST_F(WriteFailureTest, Table) {
@@ -141,6 +153,7 @@ TEST_F(WriteFailureTest, Table) {
         {SettingsLost, Reached, Reached, Reached},  // the next save makes the settings folder again
         {SettingsBlocked, Reached, Nothing, Reached},
         {FileBlocked, Nothing, Before, Before},  // a folder where the saved file goes
+        {FoldersOnlyReadOnly, Reached, Reached, Reached},  // files already there are written in place
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(testing::Message() << "fault " << row.fault);
@@ -154,6 +167,11 @@ TEST_F(WriteFailureTest, Table) {
         case SettingsLost: fs::remove_all(settings()); reached = playOn(); break;
         case SettingsBlocked: fs::remove_all(settings()); writeText(settings(), "not a folder"); reached = playOn(); break;
         case FileBlocked: fs::remove(folder + "/rendart"); fs::create_directory(folder + "/rendart"); reached = playOn(); break;
+        case FoldersOnlyReadOnly: {
+            ReadOnlyFolder game(folder, false), settingsFolder(settings(), false);
+            reached = playOn();
+            break;
+        }
         }
         const auto expected = [&](Held held) { return held == Nothing ? std::nullopt : std::optional(held == Before ? before : reached); };
         const StoredCopies copies = readStoredCopies(folder);

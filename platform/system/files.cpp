@@ -1,7 +1,8 @@
-// Whole-file helpers for the two stores: where a user's files go, an atomic replace and a bounded read.
+// Whole-file helpers for the two stores: where a user's files go, a crash-safe save and a bounded read.
 #include "platform/system/files.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -87,8 +88,10 @@ std::filesystem::path userBaseFolder(const char* variable, const char* underHome
     return {};
 }
 
-bool replaceFileAtomically(const char* path, const uint8_t* data, size_t size) {
-    const std::string target(path);
+namespace {
+
+// A new file beside path, renamed over it.
+bool replaceFile(const std::string& target, const uint8_t* data, size_t size) {
     // One fixed name: a save killed before its rename leaves a file the next save reuses, not a
     // new stray every time. The game runs as a single instance, so nobody else writes it.
     const std::string temporary = target + ".new";
@@ -106,6 +109,53 @@ bool replaceFileAtomically(const char* path, const uint8_t* data, size_t size) {
         return false;
     }
     return true;
+}
+
+// Bytes that fit in one page go to the page cache in one copy that a killed program cannot
+// interrupt halfway, so they may be written over in place.
+constexpr size_t InPlaceLimit = 4096;
+
+// Whether the process may write a file this long at all: a lower limit would cut the write short,
+// leaving a mix of old and new bytes in place (a new file cut short is never renamed into place).
+bool mayWriteWhole(size_t size) {
+    rlimit limit{};
+    return getrlimit(RLIMIT_FSIZE, &limit) == 0 && (limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur >= size);
+}
+
+enum class InPlace { Written, Failed, NotPossible };
+
+// Writes over the file in place when it is a plain file of exactly this length.
+InPlace overwrite(const std::string& target, const uint8_t* data, size_t size) {
+    if (size > InPlaceLimit || !mayWriteWhole(size)) return InPlace::NotPossible;
+    FileDescriptor file(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW));
+    struct stat status {};
+    if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<size_t>(status.st_size) != size)
+        return InPlace::NotPossible;
+    ssize_t written;
+    do written = ::pwrite(file.get(), data, size, 0);
+    while (written < 0 && errno == EINTR);
+    if (written != static_cast<ssize_t>(size)) {
+        reportUnsaved(target, written < 0 ? errno : EIO);
+        return InPlace::Failed;
+    }
+    if (!file.close()) {
+        reportUnsaved(target, errno);
+        return InPlace::Failed;
+    }
+    return InPlace::Written;
+}
+
+}  // namespace
+
+bool saveSmallFile(const char* path, const uint8_t* data, size_t size) {
+    const std::string target(path);
+    switch (overwrite(target, data, size)) {
+    case InPlace::Written: return true;
+    case InPlace::Failed: return false;
+    case InPlace::NotPossible: break;
+    }
+    return replaceFile(target, data, size);
 }
 
 size_t readFileStart(const char* path, uint8_t* buffer, size_t capacity) {

@@ -90,7 +90,7 @@ bool storeSetValue(const char* keyPath, const char* valueName, uint32_t type, co
     put32(&bytes[8], static_cast<uint32_t>(size));
     if (size > 0) std::memcpy(&bytes[HeaderSize], data, size);
     put32(&bytes[HeaderSize + size], crc32(std::span(bytes).first(HeaderSize + size)));
-    return replaceFileAtomically(file->c_str(), bytes.data(), bytes.size());
+    return saveSmallFile(file->c_str(), bytes.data(), bytes.size());
 }
 
 bool storeQueryValue(const char* keyPath, const char* valueName, uint32_t& type, uint8_t* data, size_t capacity,
