@@ -43,13 +43,11 @@ void evaluateMove(const TrackView& track, uint8_t c, uint8_t t, uint8_t v, MoveS
     const int32_t p = progressOf(c, t);
     const uint32_t T = unplayedDiceTotal();
 
-    // Yard tokens without a six and tokens home are settled in one branch, before anything else:
-    // most of a turn's candidates are such tokens, and which ones changes with every move.
-    if ((p == 0 && v != 6) | (p >= ProgressHome && v != 0)) {
-        out.score = p == 0 ? RefuseNeedsSix : RefusePastHome;
-        return;
-    }
     if (p == 0) {
+        if (v != 6) {
+            out.score = RefuseNeedsSix;
+            return;
+        }
         out.legal = 1;
         out.score = entryScore(c, T);
         return;
@@ -58,7 +56,7 @@ void evaluateMove(const TrackView& track, uint8_t c, uint8_t t, uint8_t v, MoveS
     const BoardSlot& here = slotOf(c, t);
     const uint16_t mine = static_cast<uint16_t>(here.tokenMask & sideMask(c));
     const uint8_t h = v / 2;
-    const bool pairDie = (v % 2 == 0) & severalTokens(mine);
+    const bool pairDie = v % 2 == 0 && severalTokens(mine);
     if (p + v > 48 && !(pairDie && p + h <= 48)) {
         out.score = RefusePastHome;
         return;
@@ -137,14 +135,14 @@ bool entryCaptureChance(uint8_t c, uint32_t T) {
     const uint32_t start = squareOf(c, 1);
     const uint32_t reach = T - 6;
     const uint16_t others = static_cast<uint16_t>(~sideMask(c));
-    bool chance = false, blocked = false;
+    bool chance = false;
     for (const BoardSlot& slot : game.board) {
         const uint32_t q = slot.square;
         // Plain comparisons: squares beyond 44, which wrap to 1, are never looked at.
-        const bool inReach = (q > start) & (q <= start + reach) & (q <= 44) & !isSafeSquare(static_cast<int32_t>(q));
+        if (q == None || q <= start || q > start + reach || q > 44 || isSafeSquare(static_cast<int32_t>(q))) continue;
         const uint16_t foes = static_cast<uint16_t>(slot.tokenMask & others);
-        blocked |= inReach & severalTokens(foes);
-        chance |= inReach & (foes != 0) & (q - start == reach);
+        if (severalTokens(foes)) return false;
+        if (foes != 0 && q - start == reach) chance = true;
     }
-    return chance & !blocked;
+    return chance;
 }

@@ -1,8 +1,6 @@
 // The string table: every text the game shows, by id.
 #include "resources/strings.h"
 
-#include <array>
-
 #include "resources/ids.h"
 
 namespace {
@@ -37,19 +35,10 @@ constexpr StringEntry Strings[] = {
     {AskAbandonGame, "Do you want to abandon the current game and start a new one?"},
 };
 
-// Every id from the lowest to the highest, straight to its text: the panel asks for a message on
-// every roll and move, and a search ending at a different entry each time is a branch guessed wrong.
-constexpr int FirstId = StrNew;
-constexpr int LastId = AskAbandonGame;
-constexpr auto ById = [] {
-    std::array<const char*, LastId - FirstId + 1> table{};
-    for (const StringEntry& entry : Strings) table[entry.id - FirstId] = entry.text;
-    return table;
-}();
-
 }  // namespace
 
 const char* loadString(int id) {
-    if (id < FirstId || id > LastId) return nullptr;
-    return ById[id - FirstId];
+    for (const StringEntry& entry : Strings)
+        if (entry.id == id) return entry.text;
+    return nullptr;
 }
