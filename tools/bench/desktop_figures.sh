@@ -35,8 +35,32 @@ saved_changed_from() { [[ $(saved_hex) != "$1" ]]; }
 
 computer_to_play() { [[ $(saved_turn) == "$Computer "* ]]; }
 
+# Built beside rendaro-cli; loaded into the program, it logs when the first frame is on the screen.
+first_frame_library=$(dirname "$cli")/librendaro-first-frame.so
+[[ -r $first_frame_library ]] || fail "missing $first_frame_library: build the rendaro-first-frame target"
+StartsTimed=7
+
+told_first_frame() { grep -q '^first frame' "$work/program.log"; }
+
+# Milliseconds from the start to the first frame, each start on its own with nothing polling it.
+time_first_frames() {
+    local start
+    preload=$first_frame_library
+    for (( start = 0; start < StartsTimed; ++start )); do
+        : >"$work/program.log"
+        start_program --no-wait
+        poll told_first_frame || fail "the program did not tell its first frame: $(cat "$work/program.log")"
+        sed -n 's/^first frame \([0-9.]*\) ms.*/\1/p' "$work/program.log"
+        stop_program
+    done
+    preload=""
+}
+
 start_session
 headless start
+frames=$(time_first_frames | sort -n)
+echo "first frame after $(sed -n "$(( StartsTimed / 2 + 1 ))p" <<<"$frames") ms (median of $StartsTimed starts:" \
+    "$(tr '\n' ' ' <<<"$frames" | sed 's/ $//'))"
 start_program
 await_screen start
 echo "window mapped $(( (mapped_us - started_us) / 1000 )) ms after the start;" \
