@@ -61,7 +61,9 @@ mutants: deps
 # The micro-benchmarks, then whole computer-only games in one simulator process.
 bench: build
 	./$(BUILD)/tools/rendaro-bench
-	./$(BUILD)/tools/rendaro-sim --games 3000 --seed 1 | grep 'per second'
+	for mode in partners short; do \
+	  printf '%-8s' $$mode; ./$(BUILD)/tools/rendaro-sim --games 3000 --seed 1 --mode $$mode | grep 'per second'; \
+	done
 
 # docs/strength.md and its charts: the computer's strength and the dice's fairness, measured.
 report: build
