@@ -55,10 +55,12 @@ public:
         const uint32_t* frame = finishUpdate();
         void* pixels = nullptr;
         int pitch = 0;
-        if (SDL_LockTexture(texture_.get(), nullptr, &pixels, &pitch) != 0) return;
-        viewport::enlarge(frame, screenWidthPixels(), screenHeightPixels(), textureScale_, static_cast<uint32_t*>(pixels),
-                          pitch / 4);
-        SDL_UnlockTexture(texture_.get());
+        // Should the texture refuse, the window still shows the frame before.
+        if (SDL_LockTexture(texture_.get(), nullptr, &pixels, &pitch) == 0) {
+            viewport::enlarge(frame, screenWidthPixels(), screenHeightPixels(), textureScale_,
+                              static_cast<uint32_t*>(pixels), pitch / 4);
+            SDL_UnlockTexture(texture_.get());
+        }
         SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
         SDL_RenderClear(renderer_.get());
         const SDL_Rect target = {placement_.x, placement_.y, placement_.width, placement_.height};

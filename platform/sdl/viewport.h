@@ -1,6 +1,7 @@
 // Where the device screen sits in the desktop window: the largest whole-number scale, centred.
 #pragma once
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
