@@ -58,7 +58,9 @@ time_first_frames() {
 
 start_session
 headless start
-frames=$(time_first_frames | sort -n)
+# In this shell, not a command substitution, so that a failing start ends the script.
+time_first_frames >"$work/first-frames"
+frames=$(sort -n "$work/first-frames")
 echo "first frame after $(sed -n "$(( StartsTimed / 2 + 1 ))p" <<<"$frames") ms (median of $StartsTimed starts:" \
     "$(tr '\n' ' ' <<<"$frames" | sed 's/ $//'))"
 start_program
