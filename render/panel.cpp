@@ -14,15 +14,14 @@ namespace {
 
 constexpr int32_t PanelSplitX = 80;
 
-// Every string is loaded here first, so a missing one never disturbs what is shown.
-char scratch[MessageCapacity];
-
-// Loads string id into the scratch buffer, cut to its capacity; false when there is no such string or it is empty.
-bool loadIntoScratch(int id) {
+// Copies string id into `to`, cut to its capacity; false, leaving `to` as it was, when there is no
+// such string or it is empty, so that a missing one never disturbs what is shown.
+bool loadMessage(int id, char (&to)[MessageCapacity]) {
     const char* text = loadString(id);
     if (text == nullptr || text[0] == '\0') return false;
-    std::strncpy(scratch, text, MessageCapacity - 1);
-    scratch[MessageCapacity - 1] = '\0';
+    const size_t length = strnlen(text, MessageCapacity - 1);
+    std::memcpy(to, text, length);
+    to[length] = '\0';
     return true;
 }
 
@@ -30,6 +29,7 @@ bool loadIntoScratch(int id) {
 Rect belowBoard(int32_t left, int32_t right) { return Rect{left, game.boardSize + 2, right, screenHeight - 1}; }
 
 void clearWhite(const Rect& area) {
+    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
     useStock(WHITE_PEN);
     useStock(WHITE_BRUSH);
     Rectangle(drawSurface, area.left, area.top, area.right, area.bottom);
@@ -52,8 +52,7 @@ void drawTokenIcons(uint8_t code, int32_t x, int32_t y) {
 }  // namespace
 
 void setMessage(int id, bool invalidate) {
-    if (!loadIntoScratch(id)) return;
-    std::memcpy(messageText, scratch, MessageCapacity);
+    if (!loadMessage(id, messageText)) return;
     if (invalidate) invalidateMessagePanel();
 }
 
@@ -78,7 +77,8 @@ void drawChoosePanel() {
     const int32_t S = game.boardSize;
     clearDiceArea();
     clearMessageArea();
-    if (loadIntoScratch(MsgChoose)) drawTextAt(scratch, 4, S + 8);
+    char caption[MessageCapacity];
+    if (loadMessage(MsgChoose, caption)) drawTextAt(caption, 4, S + 8);
     for (int32_t k = 0; k < 5; ++k) {
         const uint8_t code = game.moveKindChoices[k];
         if (code == None) break;
