@@ -1,6 +1,8 @@
 // The turn controller: rolls, moves, hand-overs and the end of a game, driven by taps real and posted.
 #include "turn/controller.h"
 
+#include <optional>
+
 #include "ai/choice.h"
 #include "ai/evaluate.h"
 #include "game/game_state.h"
@@ -137,10 +139,12 @@ void playTurnMoves() {
         const uint8_t moveCount = bestMove.moveCount;
         const uint8_t v = dieValue(pending.dieIndex);
 
+        // Judged once, unless a chosen kind of move below replaces the tapped one.
+        std::optional<MoveScore> verdict;
         if (pending.token != None) {
-            const MoveScore verdict = judgePendingMove(v);
-            if (verdict.score >= ScoreNotEvaluated && listMoveKinds(v) == 0) {
-                refuseMove(verdict.score);
+            verdict = judgePendingMove(v);
+            if (verdict->score >= ScoreNotEvaluated && listMoveKinds(v) == 0) {
+                refuseMove(verdict->score);
                 return;
             }
         }
@@ -151,7 +155,10 @@ void playTurnMoves() {
                 drawChoosePanel();
                 return;
             }
-            if (game.moveKind != None) applyMoveKind();
+            if (game.moveKind != None) {
+                applyMoveKind();
+                verdict.reset();
+            }
         }
         if (moveCount > 1 && pending.token == None) {
             showPrompt();
@@ -165,9 +172,9 @@ void playTurnMoves() {
         }
         // A token moving alone must be allowed to: neither a tap nor a restored record may force it.
         if (pending.player2 == None) {
-            const MoveScore verdict = judgePendingMove(v);
-            if (!verdict.legal) {
-                refuseMove(verdict.score);
+            if (!verdict) verdict = judgePendingMove(v);
+            if (!verdict->legal) {
+                refuseMove(verdict->score);
                 return;
             }
         }
