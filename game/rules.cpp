@@ -11,15 +11,16 @@
 namespace {
 
 constexpr uint64_t Track = (1ull << TrackLength) - 1;
-constexpr uint64_t UnsafeOnTrack = ~(SafeSquares >> 1) & Track;  // square s at bit s - 1
 constexpr uint32_t LastTrackProgress = 43;  // beyond it lies the home column
 constexpr uint32_t SightBehind = ((1u << SightRange) - 1) & ~1u;  // distances 1 to 17
 
-// The track turned so that bit j stands for the square j + 1 steps past square `from` (bits 0..43).
-uint64_t turned(uint64_t squares, uint32_t from) {
-    const uint32_t k = from % TrackLength;
-    return ((squares >> k) | (squares << (TrackLength - k))) & Track;
-}
+// Squares 1 to 44 at bits 0 to 43, and the first twenty again at bits 44 to 63.
+constexpr uint64_t wrapped(uint64_t squares) { return squares | squares << TrackLength; }
+constexpr uint64_t UnsafeOnTrack = wrapped(~(SafeSquares >> 1) & Track);
+
+// A wrapped track read from a square on: bit j stands for the square j + 1 steps past `square`, for
+// every j a token can see (the square is at most 44, and 44 + 17 < 64).
+uint32_t sightFrom(uint64_t squares, uint32_t square) { return static_cast<uint32_t>(squares >> square); }
 
 bool isFoe(uint16_t opponents, uint16_t tokens) {
     const int first = std::countr_zero(uint32_t{tokens} | 1u << 16);  // no tokens: bit 16, no foe
@@ -36,23 +37,34 @@ struct RecentView {
 };
 RecentView recent{};
 
+// Square s at bit 44 - s from square s at bit s - 1: the 44 bits in reverse order.
+uint64_t mirrored(uint64_t squares) {
+    squares = (squares >> 1 & 0x5555555555555555ull) | (squares & 0x5555555555555555ull) << 1;
+    squares = (squares >> 2 & 0x3333333333333333ull) | (squares & 0x3333333333333333ull) << 2;
+    squares = (squares >> 4 & 0x0F0F0F0F0F0F0F0Full) | (squares & 0x0F0F0F0F0F0F0F0Full) << 4;
+    squares = (squares >> 8 & 0x00FF00FF00FF00FFull) | (squares & 0x00FF00FF00FF00FFull) << 8;
+    squares = (squares >> 16 & 0x0000FFFF0000FFFFull) | (squares & 0x0000FFFF0000FFFFull) << 16;
+    return ((squares >> 32) | (squares << 32)) >> (64 - TrackLength);
+}
+
 // Without branches: which squares are taken changes with every move, so a branch on them would
-// mostly guess wrong. A slot off the track contributes nothing and writes the scratch entry.
+// mostly guess wrong. A slot off the track sets bit 44, cut off at the end, and writes the scratch entry.
 void takeView(uint16_t opponents, TrackView& out) {
-    out.occupied = out.foes = out.pairs = out.foesMirrored = 0;
+    uint64_t occupied = 0, foes = 0, pairs = 0;
     for (uint8_t i = 0; i < 16; ++i) {
         const BoardSlot& slot = game.board[i];
         const uint32_t index = slot.square - 1u;  // the yard wraps round, free slots and home lie beyond
-        const uint64_t onTrack = index < TrackLength;
-        const uint64_t foe = onTrack & isFoe(opponents, slot.tokenMask);
-        const uint32_t place = onTrack ? index : TrackLength;
+        const uint32_t place = index < TrackLength ? index : TrackLength;
         out.slotOn[place] = i;
-        const uint64_t bit = onTrack << (place % TrackLength);
-        out.occupied |= bit;
-        out.pairs |= bit & (0 - uint64_t{severalTokens(slot.tokenMask)});
-        out.foes |= bit & (0 - foe);
-        out.foesMirrored |= foe << (TrackLength - 1 - place % TrackLength);
+        const uint64_t bit = 1ull << place;
+        occupied |= bit;
+        pairs |= bit & (0 - uint64_t{severalTokens(slot.tokenMask)});
+        foes |= bit & (0 - uint64_t{isFoe(opponents, slot.tokenMask)});
     }
+    out.occupied = wrapped(occupied & Track);
+    out.pairs = wrapped(pairs & Track);
+    out.foes = wrapped(foes & Track);
+    out.foesMirrored = wrapped(mirrored(foes & Track));
 }
 
 }  // namespace
@@ -80,14 +92,14 @@ void surveyNeighbourhood(const TrackView& track, uint8_t p, uint8_t t, Neighbour
     // Distance d ahead is bit d: the turned track's bit d - 1, one place up.
     const uint32_t reach = std::min<uint32_t>(SightRange - 1, LastTrackProgress - r);
     const uint32_t window = (2u << reach) - 2u;
-    const auto ahead = [&](uint64_t squares) { return static_cast<uint32_t>(turned(squares, s0) << 1) & window; };
+    const auto ahead = [&](uint64_t squares) { return sightFrom(squares, s0) << 1 & window; };
     const uint32_t foes = ahead(track.foes), pairs = ahead(track.pairs), unsafe = ahead(UnsafeOnTrack);
     out.friendsAhead = ahead(track.occupied) & ~foes;
     out.foePairsAhead = foes & pairs & unsafe;
     out.foeSinglesAhead = foes & ~pairs & unsafe;
     out.foesAheadOrHere = foes;
     out.foePairsAheadOrHere = foes & pairs;
-    out.foesBehind = static_cast<uint32_t>(turned(track.foesMirrored, TrackLength - s0)) & SightBehind;
+    out.foesBehind = sightFrom(track.foesMirrored, TrackLength - s0) & SightBehind;
 
     const BoardSlot& here = slotOf(p, t);
     const uint16_t others = static_cast<uint16_t>(here.tokenMask & ~(1u << (4 * p + t)));

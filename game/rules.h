@@ -18,13 +18,14 @@ constexpr int TrackLength = 44;  // the squares every colour's tokens share, 1 t
 // Squares this far away from a token or further are out of its sight.
 constexpr int SightRange = 18;
 
-// The track as one side sees it, square s at bit s - 1: one pass over the board serves every token
-// of the side. The first token of a square in bit order decides friend or foe.
+// The track as one side sees it, square s at bit s - 1 and the first twenty squares again from bit
+// 44 on, so that a token's sight reads past square 44 without wrapping round: one pass over the
+// board serves every token of the side. The first token of a square in bit order decides friend or foe.
 struct TrackView {
     uint64_t occupied;
     uint64_t foes;
     uint64_t pairs;         // two tokens or more
-    uint64_t foesMirrored;  // square s at bit 44 - s, so that distances behind read upwards
+    uint64_t foesMirrored;  // square s at bit 44 - s (and on), so that distances behind read upwards
     uint8_t slotOn[TrackLength + 1];  // the board slot of each occupied square; the last is scratch
 };
 
