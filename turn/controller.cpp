@@ -139,10 +139,12 @@ void playTurnMoves() {
         const uint8_t moveCount = bestMove.moveCount;
         const uint8_t v = dieValue(pending.dieIndex);
 
-        // Judged once, unless a chosen kind of move below replaces the tapped one.
+        // Judged once: only a kind of move, listed or chosen below, can put another move in its place.
         std::optional<MoveScore> verdict;
+        PendingMove judged{};
         if (pending.token != None) {
             verdict = judgePendingMove(v);
+            judged = pending;
             if (verdict->score >= ScoreNotEvaluated && listMoveKinds(v) == 0) {
                 refuseMove(verdict->score);
                 return;
@@ -155,10 +157,7 @@ void playTurnMoves() {
                 drawChoosePanel();
                 return;
             }
-            if (game.moveKind != None) {
-                applyMoveKind();
-                verdict.reset();
-            }
+            if (game.moveKind != None) applyMoveKind();
         }
         if (moveCount > 1 && pending.token == None) {
             showPrompt();
@@ -172,7 +171,7 @@ void playTurnMoves() {
         }
         // A token moving alone must be allowed to: neither a tap nor a restored record may force it.
         if (pending.player2 == None) {
-            if (!verdict) verdict = judgePendingMove(v);
+            if (!verdict || pending.player != judged.player || pending.token != judged.token) verdict = judgePendingMove(v);
             if (!verdict->legal) {
                 refuseMove(verdict->score);
                 return;
