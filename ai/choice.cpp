@@ -22,6 +22,18 @@ void pairPartner(uint8_t colour, uint8_t token, uint8_t& colour2, uint8_t& token
 
 }  // namespace
 
+bool findRating(uint8_t colour, uint8_t token, uint8_t die, MoveScore& out) {
+    const uint8_t me = game.core.currentPlayer;
+    const bool partnerToken = flag(FlagPartners) && colour == partner(me);
+    if ((colour != me && !partnerToken) || token >= 4) return false;
+    const uint8_t i = static_cast<uint8_t>(token + (partnerToken ? 4 : 0));
+    // Only the dice still to play were rated.
+    if (!lastDieUsed() && die == lastDie()) out = moveScores[i];
+    else if (die == 6 && sixesRolled() > sixesUsed()) out = moveScores[i + 8];
+    else return false;
+    return true;
+}
+
 void resetMoveScores() {
     for (MoveScore& m : moveScores) m.score = ScoreNotEvaluated;
 }

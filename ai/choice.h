@@ -21,4 +21,7 @@ extern BestMove bestMove;
 extern MoveScore moveScores[16];
 
 void findMoves();
+// The rating the last findMoves gave colour's token moving by die, copied into out; false when it
+// rated no such move. Good only while the board and the dice are still those findMoves saw.
+bool findRating(uint8_t colour, uint8_t token, uint8_t die, MoveScore& out);
 void resetMoveScores();

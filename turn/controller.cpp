@@ -62,10 +62,12 @@ void refuseMove(int16_t score) {
     showPrompt();
 }
 
-// The rules' verdict on the pending single token moving alone by v.
+// The rules' verdict on the pending single token moving alone by v. Asked only after findMoves on
+// the same board and dice, which has most often rated that very move already.
 MoveScore judgePendingMove(uint8_t v) {
     MoveScore verdict{};
-    evaluateMove(game.pendingMove.player, game.pendingMove.token, v, verdict);
+    if (!findRating(game.pendingMove.player, game.pendingMove.token, v, verdict))
+        evaluateMove(game.pendingMove.player, game.pendingMove.token, v, verdict);
     return verdict;
 }
 
