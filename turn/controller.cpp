@@ -1,8 +1,6 @@
 // The turn controller: rolls, moves, hand-overs and the end of a game, driven by taps real and posted.
 #include "turn/controller.h"
 
-#include <optional>
-
 #include "ai/choice.h"
 #include "ai/evaluate.h"
 #include "game/game_state.h"
@@ -141,14 +139,10 @@ void playTurnMoves() {
         const uint8_t moveCount = bestMove.moveCount;
         const uint8_t v = dieValue(pending.dieIndex);
 
-        // Judged once: only a kind of move, listed or chosen below, can put another move in its place.
-        std::optional<MoveScore> verdict;
-        PendingMove judged{};
         if (pending.token != None) {
-            verdict = judgePendingMove(v);
-            judged = pending;
-            if (verdict->score >= ScoreNotEvaluated && listMoveKinds(v) == 0) {
-                refuseMove(verdict->score);
+            const MoveScore verdict = judgePendingMove(v);
+            if (verdict.score >= ScoreNotEvaluated && listMoveKinds(v) == 0) {
+                refuseMove(verdict.score);
                 return;
             }
         }
@@ -173,9 +167,9 @@ void playTurnMoves() {
         }
         // A token moving alone must be allowed to: neither a tap nor a restored record may force it.
         if (pending.player2 == None) {
-            if (!verdict || pending.player != judged.player || pending.token != judged.token) verdict = judgePendingMove(v);
-            if (!verdict->legal) {
-                refuseMove(verdict->score);
+            const MoveScore verdict = judgePendingMove(v);
+            if (!verdict.legal) {
+                refuseMove(verdict.score);
                 return;
             }
         }
