@@ -31,7 +31,7 @@ TEST(Viewport, WindowPointsFloorToScreenPixels) {
 TEST(Viewport, EnlargingMakesEveryPixelABlock) {
     const uint32_t frame[] = {1, 2, 3, 4, 5, 6};  // three wide, two high
     for (const int scale : {1, 2, 3}) {
-        const int stride = 3 * scale + 2;  // rows of the texture may be longer than the picture
+        const int stride = 3 * scale + 2;  // rows of the window surface may be longer than the picture
         std::vector<uint32_t> out(static_cast<size_t>(stride) * 2 * scale, 0);
         viewport::enlarge(frame, 3, 2, scale, out.data(), stride);
         for (int y = 0; y < 2 * scale; ++y) {

@@ -32,40 +32,60 @@ constexpr uint32_t ConnectRetryMs = 100;
 struct WindowDeleter {
     void operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
 };
-struct RendererDeleter {
-    void operator()(SDL_Renderer* renderer) const { SDL_DestroyRenderer(renderer); }
-};
-struct TextureDeleter {
-    void operator()(SDL_Texture* texture) const { SDL_DestroyTexture(texture); }
-};
+
+// Pixels as the device screen holds them: 0x00RRGGBB words, whatever the top byte.
+bool holdsScreenPixels(const SDL_Surface& surface) {
+    const SDL_PixelFormat& format = *surface.format;
+    return format.BytesPerPixel == 4 && format.Rmask == 0xFF0000 && format.Gmask == 0xFF00 && format.Bmask == 0xFF;
+}
+
+bool within(const SDL_Rect& rect, const SDL_Surface& surface) {
+    return rect.x >= 0 && rect.y >= 0 && rect.x + rect.w <= surface.w && rect.y + rect.h <= surface.h;
+}
 
 class DesktopWindow {
 public:
-    DesktopWindow(SDL_Window* window, SDL_Renderer* renderer, SDL_Texture* texture, uint32_t requests)
-        : window_(window), renderer_(renderer), texture_(texture), raiseEvent_(requests), closeEvent_(requests + 1) {
+    DesktopWindow(SDL_Window* window, uint32_t requests)
+        : window_(window), raiseEvent_(requests), closeEvent_(requests + 1) {
         place();
     }
 
     uint32_t raiseEvent() const { return raiseEvent_; }
     uint32_t closeEvent() const { return closeEvent_; }
 
+    // The frame goes straight into the window's own surface, enlarged on the way: no texture and
+    // no renderer in between, so nothing but the window holds a copy of the picture.
     void present() {
         // The window is about to go: a frame would only cost the display a round trip.
         if (closeRequested()) return;
         const uint32_t* frame = finishUpdate();
-        void* pixels = nullptr;
-        int pitch = 0;
-        // Should the texture refuse, the window still shows the frame before.
-        if (SDL_LockTexture(texture_.get(), nullptr, &pixels, &pitch) == 0) {
-            viewport::enlarge(frame, screenWidthPixels(), screenHeightPixels(), textureScale_,
-                              static_cast<uint32_t*>(pixels), pitch / 4);
-            SDL_UnlockTexture(texture_.get());
-        }
-        SDL_SetRenderDrawColor(renderer_.get(), 0, 0, 0, 255);
-        SDL_RenderClear(renderer_.get());
+        SDL_Surface* surface = SDL_GetWindowSurface(window_.get());
+        // Without a surface (memory short, the display going) the window keeps the frame before.
+        if (surface == nullptr) return;
         const SDL_Rect target = {placement_.x, placement_.y, placement_.width, placement_.height};
-        SDL_RenderCopy(renderer_.get(), texture_.get(), nullptr, &target);
-        SDL_RenderPresent(renderer_.get());
+        if (surface != bordered_) {  // a new surface, or the window resized: the border is black
+            if (target.w != surface->w || target.h != surface->h) SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+            bordered_ = surface;
+        }
+        if (holdsScreenPixels(*surface) && within(target, *surface)) {
+            if (SDL_LockSurface(surface) == 0) {
+                const int stride = surface->pitch / 4;
+                viewport::enlarge(frame, screenWidthPixels(), screenHeightPixels(), placement_.scale,
+                                  static_cast<uint32_t*>(surface->pixels) + target.y * stride + target.x, stride);
+                SDL_UnlockSurface(surface);
+            }
+        } else {
+            // Another pixel format, or a window smaller than the screen: SDL converts and cuts.
+            SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint32_t*>(frame), screenWidthPixels(),
+                                                                     screenHeightPixels(), 32, screenWidthPixels() * 4,
+                                                                     SDL_PIXELFORMAT_RGB888);
+            if (screen != nullptr) {
+                SDL_Rect to = target;
+                SDL_BlitScaled(screen, nullptr, surface, &to);
+                SDL_FreeSurface(screen);
+            }
+        }
+        SDL_UpdateWindowSurface(window_.get());
     }
 
     // Outside a pause the stylus goes to the shell's widgets at once; during one the game is busy,
@@ -98,19 +118,12 @@ public:
     }
 
 private:
-    // The texture holds the screen already at the window's scale, so the renderer only copies it.
-    // Should a larger one fail, the one before stays and the renderer stretches it.
     void place() {
         int width = 0;
         int height = 0;
-        SDL_GetRendererOutputSize(renderer_.get(), &width, &height);
+        SDL_GetWindowSize(window_.get(), &width, &height);
         placement_ = viewport::fit(width, height, screenWidthPixels(), screenHeightPixels());
-        if (placement_.scale == textureScale_) return;
-        if (SDL_Texture* texture = SDL_CreateTexture(renderer_.get(), SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                                     placement_.width, placement_.height)) {
-            texture_.reset(texture);
-            textureScale_ = placement_.scale;
-        }
+        bordered_ = nullptr;
     }
 
     void pen(bool down, viewport::ScreenPoint at, bool pausing) {
@@ -157,12 +170,10 @@ private:
     }
 
     std::unique_ptr<SDL_Window, WindowDeleter> window_;
-    std::unique_ptr<SDL_Renderer, RendererDeleter> renderer_;
-    std::unique_ptr<SDL_Texture, TextureDeleter> texture_;
     uint32_t raiseEvent_;
     uint32_t closeEvent_;
     viewport::Placement placement_ = {};
-    int textureScale_ = 1;  // the texture made in openDesktop holds the screen as it is
+    const SDL_Surface* bordered_ = nullptr;  // the window surface whose border is already black
 };
 
 // Owned from openDesktop to closeDesktop and by nothing static: an exit from elsewhere (a library's,
@@ -240,22 +251,16 @@ bool openDesktop(std::string& error) {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     // A 240 x 320 picture needs no graphics card: drawing in software straight into the window
     // starts faster and keeps the OpenGL libraries (tens of megabytes) out of memory.
-    SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
     error = missingDisplay();
     if (!error.empty()) return false;
     const int width = screenWidthPixels();
     const int height = screenHeightPixels();
     SDL_Window* window = SDL_CreateWindow("Rendaro", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width * viewport::DefaultScale,
                                           height * viewport::DefaultScale, SDL_WINDOW_RESIZABLE);
-    SDL_Renderer* renderer = window ? SDL_CreateRenderer(window, -1, 0) : nullptr;
-    SDL_Texture* texture =
-        renderer ? SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height) : nullptr;
-    const uint32_t requests = SDL_RegisterEvents(2);
-    if (!texture || requests == static_cast<uint32_t>(-1)) {
+    const uint32_t requests = window ? SDL_RegisterEvents(2) : static_cast<uint32_t>(-1);
+    if (!window || requests == static_cast<uint32_t>(-1) || !SDL_GetWindowSurface(window)) {
         error = SDL_GetError();
-        if (renderer) SDL_DestroyRenderer(renderer);
         if (window) SDL_DestroyWindow(window);
         SDL_Quit();
         return false;
@@ -264,7 +269,7 @@ bool openDesktop(std::string& error) {
     setIcon(window);
     // Only presses and releases matter; ignoring motion keeps an idle program asleep.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
-    desktop = new DesktopWindow(window, renderer, texture, requests);
+    desktop = new DesktopWindow(window, requests);
     if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") leaveWhenDisplayIsLost();
     return true;
 }

@@ -40,7 +40,7 @@ constexpr ScreenPoint toScreen(const Placement& place, int windowX, int windowY)
 }
 
 // Copies a frame with every pixel made a scale x scale block, into rows `stride` pixels apart. Done
-// here rather than by the renderer, whose general stretching costs some twenty times as much.
+// here, straight into the window's surface: SDL's general stretching costs some twenty times as much.
 inline void enlarge(const uint32_t* frame, int width, int height, int scale, uint32_t* out, int stride) {
     for (int y = 0; y < height; ++y) {
         const uint32_t* from = frame + static_cast<ptrdiff_t>(y) * width;
