@@ -80,14 +80,18 @@ start_session() {
 
 # Starts the installed copy as the player, with the session's own settings and runtime folders and
 # the game kept in the home's default state folder, and waits for its window; `window` names it,
-# `started_us` is when the program was started. A `preload` library is loaded into it, told that
-# time; with --no-wait the window is not looked for, so that nothing else competes for the CPU.
+# `started_us` is when the program was started. A `preload` library is loaded into it and told the
+# time of the program's own start, taken by the shell that then becomes the program, so that the
+# programs starting it (setpriv, env) are not counted; with --no-wait the window is not looked for,
+# so that nothing else competes for the CPU.
 start_program() {
+    local timed=()
+    [[ -n ${preload:-} ]] &&
+        timed=(bash -c 'export LD_PRELOAD=$1 RENDARO_STARTED_US=${EPOCHREALTIME/./}; exec "$2"' timed "$preload")
     started_us=$(now_us)
     (cd "$work/home" && exec "${as_player[@]}" env -u WAYLAND_DISPLAY -u XDG_STATE_HOME SDL_AUDIODRIVER=dummy \
         HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" ASAN_OPTIONS=detect_leaks=0 \
-        ${preload:+LD_PRELOAD="$preload" RENDARO_STARTED_US="$started_us"} \
-        "$work/prefix/bin/rendaro" >>"$work/program.log" 2>&1) &
+        "${timed[@]}" "$work/prefix/bin/rendaro" >>"$work/program.log" 2>&1) &
     program_pid=$!
     [[ ${1:-} == --no-wait ]] && return
     poll window_shown || fail "no window appeared: $(cat "$work/program.log")"
