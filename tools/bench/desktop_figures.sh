@@ -17,6 +17,11 @@ Roll=(220 281)
 # Where a new game's red token stands on its start square.
 RedStartToken=(93 242)
 Computer=2
+# Turn states.
+AwaitRoll=0
+PickToken=3
+# Three sixes end a turn, so the fourth roll is never red's.
+RedRollsAtMost=3
 
 ticks_per_second=$(getconf CLK_TCK)
 
@@ -34,6 +39,9 @@ rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$program_pid/status"; }
 saved_changed_from() { [[ $(saved_hex) != "$1" ]]; }
 
 computer_to_play() { [[ $(saved_turn) == "$Computer "* ]]; }
+
+# The computer's turn, or red's again after a six.
+red_done() { computer_to_play || [[ $(saved_turn) == "$Human $AwaitRoll" ]]; }
 
 # Built beside rendaro-cli; loaded into the program, it logs when the first frame is on the screen.
 first_frame_library=$(dirname "$cli")/librendaro-first-frame.so
@@ -69,12 +77,16 @@ echo "window mapped $(( (mapped_us - started_us) / 1000 )) ms after the start;" 
     "start screen captured after $(( ($(now_us) - started_us) / 1000 )) ms;" \
     "$(( $(cpu_ticks) * 1000 / ticks_per_second )) ms of CPU by then"
 
-# Red rolls; a single legal move still waits for the token to be tapped.
-record=$(saved_hex)
-click "${Roll[@]}"
-poll saved_changed_from "$record" || fail "Roll did not roll"
-[[ $(saved_turn) == "$Human 3" ]] && click "${RedStartToken[@]}"
-poll computer_to_play || fail "red's turn did not end (a six to play again?); run once more"
+# Red rolls until its turn ends: a move still waits for the token to be tapped, and a six rolls again.
+rolls=0
+until computer_to_play; do
+    (( ++rolls <= RedRollsAtMost )) || fail "red rolled $RedRollsAtMost times without its turn ending"
+    record=$(saved_hex)
+    click "${Roll[@]}"
+    poll saved_changed_from "$record" || fail "Roll did not roll"
+    [[ $(saved_turn) == "$Human $PickToken" ]] && click "${RedStartToken[@]}"
+    poll red_done || fail "red's move did not end"
+done
 echo "resident memory while playing: $(rss_kib) KiB"
 
 turn_start_us=$(now_us)
