@@ -89,8 +89,10 @@ def main():
     start = time.monotonic()
     SCRATCH.mkdir(parents=True, exist_ok=True)
     sync_copy()
+    # Every fault relinks three programs: without link-time optimisation, in half the time.
     subprocess.run(["cmake", "-S", str(SCRATCH), "-B", str(BUILD), "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-                    "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DRENDARO_WERROR=ON"], check=True, capture_output=True)
+                    "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache", "-DRENDARO_WERROR=ON",
+                    "-DRENDARO_LINK_TIME_OPTIMISATION=OFF"], check=True, capture_output=True)
     if not build(show_failure=True) or not fast_tests_pass(show_failure=True):
         print("the unchanged tree does not build or pass its fast tests: nothing to measure")
         return 2
