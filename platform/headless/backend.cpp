@@ -5,12 +5,11 @@
 #include <string>
 #include <utility>
 
-#include <zlib.h>
-
 #include "platform/backend.h"
 #include "platform/canvas/screen.h"
 #include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
+#include "platform/system/crc32.h"
 
 namespace {
 
@@ -23,7 +22,7 @@ uint32_t ticks = 0;
 void traceFrame() {
     if (!traceSink) return;
     const size_t size = sizeof(uint32_t) * static_cast<size_t>(screenWidthPixels()) * screenHeightPixels();
-    backendTrace("frame %08lx", crc32_z(0, reinterpret_cast<const Bytef*>(finishUpdate()), size));
+    backendTrace("frame %08x", crc32Of(finishUpdate(), size));
 }
 
 }  // namespace

@@ -9,8 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include <zlib.h>
-
+#include "platform/system/crc32.h"
 #include "platform/system/files.h"
 
 namespace {
@@ -57,9 +56,7 @@ std::optional<std::filesystem::path> valueFile(const char* keyPath, const char* 
     return *folder / valueName;
 }
 
-uint32_t crc32(std::span<const uint8_t> bytes) {
-    return static_cast<uint32_t>(crc32_z(0, bytes.data(), bytes.size()));
-}
+uint32_t crc32(std::span<const uint8_t> bytes) { return crc32Of(bytes.data(), bytes.size()); }
 
 void put32(uint8_t* at, uint32_t value) {
     for (int i = 0; i < 4; ++i) at[i] = static_cast<uint8_t>(value >> (8 * i));
