@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/sdl/viewport.h"
+#include "platform/window/viewport.h"
 
 TEST(Viewport, TheLargestWholeScaleCentred) {
     const viewport::Placement doubled = viewport::fit(480, 640, 240, 320);
@@ -26,6 +26,33 @@ TEST(Viewport, WindowPointsFloorToScreenPixels) {
     EXPECT_EQ(inside.y, 1);
     const viewport::ScreenPoint left = viewport::toScreen(place, place.x - 1, place.y);
     EXPECT_EQ(left.x, -1);  // not 0: a drag off the left edge stays off the screen
+}
+
+// A page shows the screen whole: whole multiples where it fits once, else shrunk, never stretched.
+TEST(Viewport, APageFitsTheScreenWithinItself) {
+    struct Row {
+        int pageWidth, pageHeight;
+        int scale, x, y, width, height;
+    };
+    const Row rows[] = {
+        {1080, 1920, 4, 60, 320, 960, 1280},  // a phone upright
+        {240, 320, 1, 0, 0, 240, 320},
+        {200, 400, 0, 0, 67, 200, 266},  // too narrow: the width rules
+        {300, 160, 0, 90, 0, 120, 160},  // too low: the height rules
+    };
+    for (const Row& row : rows) {
+        const viewport::Placement place = viewport::fitWithin(row.pageWidth, row.pageHeight, 240, 320);
+        EXPECT_EQ(place.scale, row.scale) << row.pageWidth;
+        EXPECT_EQ(place.x, row.x) << row.pageWidth;
+        EXPECT_EQ(place.y, row.y) << row.pageWidth;
+        EXPECT_EQ(place.width, row.width) << row.pageWidth;
+        EXPECT_EQ(place.height, row.height) << row.pageWidth;
+    }
+    const viewport::Placement shrunk = viewport::fitWithin(120, 160, 240, 320);
+    const viewport::ScreenPoint corner = viewport::toScreen(shrunk, 119, 159);
+    EXPECT_EQ(corner.x, 238);
+    EXPECT_EQ(corner.y, 318);
+    EXPECT_EQ(viewport::toScreen(shrunk, -1, 0).x, -2);
 }
 
 TEST(Viewport, EnlargingMakesEveryPixelABlock) {

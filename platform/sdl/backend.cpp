@@ -16,7 +16,7 @@
 #include "platform/sdl/audio.h"
 #include "platform/sdl/desktop.h"
 #include "platform/sdl/display_lost.h"
-#include "platform/sdl/viewport.h"
+#include "platform/window/viewport.h"
 #include "platform/system/program.h"
 #include "platform/window/messages.h"
 #include "resources/icon.h"

@@ -1,4 +1,4 @@
-// Where the device screen sits in the desktop window: the largest whole-number scale, centred.
+// Where the device screen sits in a window or a web page: the largest whole-number scale, centred.
 #pragma once
 #include <algorithm>
 #include <cstddef>
@@ -11,11 +11,13 @@ namespace viewport {
 constexpr int DefaultScale = 2;
 
 struct Placement {
-    int scale;
-    int x;  // the screen's top-left corner in window pixels
+    int scale;  // 0 when the screen is shrunk to fit a window smaller than it (fitWithin only)
+    int x;      // the screen's top-left corner in window pixels
     int y;
     int width;  // the scaled screen in window pixels
     int height;
+    int screenWidth;  // the device screen in its own pixels
+    int screenHeight;
 };
 
 struct ScreenPoint {
@@ -29,14 +31,26 @@ constexpr Placement fit(int windowWidth, int windowHeight, int screenWidth, int 
     int scale = std::max(1, std::min(windowWidth / screenWidth, windowHeight / screenHeight));
     int width = screenWidth * scale;
     int height = screenHeight * scale;
-    return {scale, (windowWidth - width) / 2, (windowHeight - height) / 2, width, height};
+    return {scale, (windowWidth - width) / 2, (windowHeight - height) / 2, width, height, screenWidth, screenHeight};
+}
+
+// For a web page, which can show the screen smaller than itself: the whole-number scale where the
+// screen fits once, else the largest size of the same aspect that fits, centred.
+constexpr Placement fitWithin(int windowWidth, int windowHeight, int screenWidth, int screenHeight) {
+    if (windowWidth >= screenWidth && windowHeight >= screenHeight)
+        return fit(windowWidth, windowHeight, screenWidth, screenHeight);
+    const bool widthRules = windowWidth * screenHeight <= windowHeight * screenWidth;
+    const int width = widthRules ? windowWidth : windowHeight * screenWidth / screenHeight;
+    const int height = widthRules ? windowWidth * screenHeight / screenWidth : windowHeight;
+    return {0, (windowWidth - width) / 2, (windowHeight - height) / 2, width, height, screenWidth, screenHeight};
 }
 
 // Floors, so window pixels left of or above the screen (a captured drag) give negative coordinates.
 constexpr int floorDiv(int a, int b) { return a / b - (a % b != 0 && (a < 0) != (b < 0)); }
 
 constexpr ScreenPoint toScreen(const Placement& place, int windowX, int windowY) {
-    return {floorDiv(windowX - place.x, place.scale), floorDiv(windowY - place.y, place.scale)};
+    return {floorDiv((windowX - place.x) * place.screenWidth, place.width),
+            floorDiv((windowY - place.y) * place.screenHeight, place.height)};
 }
 
 // Copies a frame with every pixel made a scale x scale block, into rows `stride` pixels apart. Done
