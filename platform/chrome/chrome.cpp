@@ -85,6 +85,19 @@ void screenPenDown(int32_t x, int32_t y) {
     }
 }
 
+// During a pause the game is busy and the bars wait with it: a press counts only inside the main
+// window, a release reaches it anywhere (the window ignores one whose press it did not get).
+void screenPen(bool down, int32_t x, int32_t y, bool busy) {
+    if (!busy) {
+        down ? screenPenDown(x, y) : screenPenUp(x, y);
+        return;
+    }
+    const int32_t clientY = y - clientTop();
+    const bool inside = x >= 0 && x < screenWidthPixels() && clientY >= 0 && clientY < clientHeight();
+    if (down && !inside) return;
+    PostMessage(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, makePointParam(x, clientY));
+}
+
 // A press in the client area captures the stylus, so its release reaches the client even outside it.
 void screenPenUp(int32_t x, int32_t y) {
     const Point p{x, y};

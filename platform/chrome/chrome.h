@@ -15,6 +15,8 @@ const uint32_t* finishUpdate();
 // WM_LBUTTONDOWN / WM_LBUTTONUP with client coordinates (a captured stylus gets the release anywhere).
 void screenPenDown(int32_t x, int32_t y);
 void screenPenUp(int32_t x, int32_t y);
+// A back-end's stylus: at once as above, or, while the game is busy in a pause, only queued for it.
+void screenPen(bool down, int32_t x, int32_t y, bool busy);
 // A key pressed, from the SDL keyboard or the headless `key` line: the open widget takes it, or else
 // it is posted to the main window as WM_KEYDOWN (queued like a tap while the game is busy).
 void screenKey(uint32_t key, uint32_t modifiers);

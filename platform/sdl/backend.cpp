@@ -95,8 +95,10 @@ public:
         switch (event.type) {
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
-            if (event.button.button == SDL_BUTTON_LEFT)
-                pen(event.type == SDL_MOUSEBUTTONDOWN, viewport::toScreen(placement_, event.button.x, event.button.y), pausing);
+            if (event.button.button == SDL_BUTTON_LEFT) {
+                const viewport::ScreenPoint at = viewport::toScreen(placement_, event.button.x, event.button.y);
+                screenPen(event.type == SDL_MOUSEBUTTONDOWN, at.x, at.y, pausing);
+            }
             break;
         case SDL_KEYDOWN:
             if (!event.key.repeat) key(event.key.keysym);
@@ -124,19 +126,6 @@ private:
         SDL_GetWindowSize(window_.get(), &width, &height);
         placement_ = viewport::fit(width, height, screenWidthPixels(), screenHeightPixels());
         bordered_ = nullptr;
-    }
-
-    void pen(bool down, viewport::ScreenPoint at, bool pausing) {
-        if (!pausing) {
-            down ? screenPenDown(at.x, at.y) : screenPenUp(at.x, at.y);
-            return;
-        }
-        // A press counts only inside the main window; a release reaches it anywhere (the window
-        // ignores one whose press it did not get).
-        const int y = at.y - clientTop();
-        const bool inside = at.x >= 0 && at.x < screenWidthPixels() && y >= 0 && y < clientHeight();
-        if (down && !inside) return;
-        PostMessage(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, 0, makePointParam(at.x, y));
     }
 
     // Keys the shell knows become its key codes; any other key, or a held modifier it does not use
