@@ -41,7 +41,7 @@ std::array<GdiObject, StockCount>& stockObjects() {
 GdiObject& defaultFont() {
     static GdiObject font = [] {
         GdiObject f = makeStock(ObjectKind::Font, 0, 0, false);
-        f.font = std::make_unique<Font>(DefaultCellHeight);
+        f.font = Font(DefaultCellHeight);
         return f;
     }();
     return font;
@@ -111,10 +111,10 @@ HBRUSH CreateSolidBrush(Colour colour) {
 }
 
 HFONT CreateFontCellHeight(int height) {
-    auto font = std::make_unique<Font>(height);
-    if (!font->valid()) return nullptr;
+    const Font font(height);
+    if (!font.valid()) return nullptr;
     GdiObject* object = allocate(ObjectKind::Font);
-    if (object) object->font = std::move(font);
+    if (object) object->font = font;
     return object;
 }
 

@@ -1,7 +1,6 @@
 // The canvas's own records behind the handles: drawing objects, device contexts and their surfaces.
 #pragma once
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -16,7 +15,7 @@ struct GdiObject {
     Colour colour = 0;
     int penWidth = 0;     // 0: the null pen
     bool hollow = false;  // the hollow brush
-    std::unique_ptr<Font> font;
+    Font font;
     int width = 0;  // bitmaps
     int height = 0;
     std::vector<uint32_t> pixels;

@@ -6,28 +6,28 @@
 
 namespace {
 
-void drawGlyph(const Surface& surface, const Glyph& glyph, int64_t penX, int64_t baseline, Colour colour) {
+void drawGlyph(const Surface& surface, const GlyphBitmap& glyph, int64_t penX, int64_t baseline, Colour colour) {
     const int64_t left = penX + glyph.left;
     const int64_t top = baseline - glyph.top;
     for (int r = 0; r < glyph.rows; ++r) {
         const int64_t y = top + r + surface.originY;
         if (y < surface.clip.top || y >= surface.clip.bottom) continue;
         uint32_t* row = surface.pixels + y * surface.stride;
-        for (uint64_t bits = glyph.bits[static_cast<size_t>(r)]; bits != 0; bits &= bits - 1) {
-            const int64_t x = left + __builtin_ctzll(bits) + surface.originX;
+        for (unsigned bits = glyph.bits[r]; bits != 0; bits &= bits - 1) {
+            const int64_t x = left + __builtin_ctz(bits) + surface.originX;
             if (x >= surface.clip.left && x < surface.clip.right) row[x] = colour;
         }
     }
 }
 
-void drawLine(const DeviceContext& dc, const Surface& surface, Font& font, const char* line, int length, int64_t x,
+void drawLine(const DeviceContext& dc, const Surface& surface, const Font& font, const char* line, int length, int64_t x,
               int64_t y) {
     const int width = font.textWidth(line, length);
     if (dc.bkMode == OPAQUE && width > 0)
         fillBox(surface, x, y, x + width - 1, y + font.lineHeight() - 1, dc.bkColour);
     int64_t pen = x;
     for (int i = 0; i < length;) {
-        const Glyph& glyph = font.glyph(nextCodePoint(line, length, i));
+        const GlyphBitmap& glyph = font.glyph(nextCodePoint(line, length, i));
         drawGlyph(surface, glyph, pen, y + font.ascent(), dc.textColour);
         pen += glyph.advance;
     }
@@ -38,8 +38,8 @@ void drawLine(const DeviceContext& dc, const Surface& surface, Font& font, const
 int DrawText(HDC dc, const char* text, int length, const Rect* rect, uint32_t format) {
     const DeviceContext* live = liveDC(dc);
     if (!live || !text || !rect) return 0;
-    Font* font = live->font->font.get();
-    if (!font || !font->valid()) return 0;
+    const Font& font = live->font->font;
+    if (!font.valid()) return 0;
     if (length < 0) length = static_cast<int>(std::strlen(text));
     auto surface = surfaceOf(*live);
     if (surface) {
@@ -57,10 +57,10 @@ int DrawText(HDC dc, const char* text, int length, const Rect* rect, uint32_t fo
         const int end = breakAt ? static_cast<int>(breakAt - text) : length;
         if (visible) {
             int64_t x = rect->left;
-            if (format & DT_CENTER) x += (int64_t{rect->right} - rect->left - font->textWidth(text + start, end - start)) / 2;
-            drawLine(*live, *surface, *font, text + start, end - start, x, int64_t{rect->top} + int64_t{lines} * font->lineHeight());
+            if (format & DT_CENTER) x += (int64_t{rect->right} - rect->left - font.textWidth(text + start, end - start)) / 2;
+            drawLine(*live, *surface, font, text + start, end - start, x, int64_t{rect->top} + int64_t{lines} * font.lineHeight());
         }
         start = end + 1;
     }
-    return length == 0 ? 0 : lines * font->lineHeight();
+    return length == 0 ? 0 : lines * font.lineHeight();
 }

@@ -8,13 +8,13 @@
 #include "game/game_state.h"
 #include "persist/registry.h"
 #include "persist/savefile.h"
-#include "platform/canvas/png.h"
 #include "platform/canvas/screen.h"
 #include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
 #include "platform/window/messages.h"
 #include "render/panel.h"
 #include "shell/window.h"
+#include "tools/png/png.h"
 #include "turn/dice.h"
 
 namespace {

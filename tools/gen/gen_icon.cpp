@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <vector>
 
-#include "platform/canvas/png.h"
 #include "resources/icon.h"
+#include "tools/png/png.h"
 
 namespace {
 

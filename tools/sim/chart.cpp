@@ -5,9 +5,9 @@
 #include <cstdio>
 
 #include "platform/canvas/draw.h"
-#include "platform/canvas/png.h"
 #include "platform/canvas/screen.h"
 #include "platform/canvas/screen_dc.h"
+#include "tools/png/png.h"
 
 namespace {
 

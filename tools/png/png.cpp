@@ -1,12 +1,10 @@
 // PNG output through libpng's simplified writer, which reports failures instead of jumping.
-#include "platform/canvas/png.h"
+#include "tools/png/png.h"
 
 #include <png.h>
 
 #include <cstring>
 #include <vector>
-
-#include "platform/canvas/screen.h"
 
 bool writePng(const char* path, const uint32_t* pixels, int width, int height) {
     if (!path || !pixels || width <= 0 || height <= 0) return false;
@@ -25,8 +23,4 @@ bool writePng(const char* path, const uint32_t* pixels, int width, int height) {
     const bool written = png_image_write_to_file(&image, path, 0, rgb.data(), width * 3, nullptr) != 0;
     png_image_free(&image);
     return written;
-}
-
-bool writeScreenPng(const char* path) {
-    return writePng(path, screenPixels(), screenWidthPixels(), screenHeightPixels());
 }
