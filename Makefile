@@ -4,7 +4,8 @@ ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRENDARO_WERROR=ON
 
-.PHONY: run test deps configure build build-asan test-asan bench figures report fuzz soak package mutants clean
+.PHONY: run test deps configure build build-asan test-asan bench figures report fuzz soak package mutants clean \
+        web serve test-web web-figures
 
 # The game alone, and what it needs: tests and benchmarks wait for `make test` and `make bench`.
 run: configure
@@ -13,6 +14,7 @@ run: configure
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-web
 	$(MAKE) test-asan
 
 deps:
@@ -86,5 +88,29 @@ package: deps
 figures: build
 	tools/bench/desktop_figures.sh $(BUILD)/rendaro $(BUILD)/tools/rendaro-cli
 
+# The page, built with Debian's emscripten into $(WEB_BUILD)/site/, its data from the native build's
+# generators; emscripten's cache is the build's own (scripts/emscripten-cache.sh).
+WEB_BUILD ?= build-web
+WEB_ENV = EM_CACHE=$(abspath $(WEB_BUILD))/emscripten-cache NODE_PATH=/usr/share/nodejs
+web: configure
+	cmake --build $(BUILD) -j $(JOBS) --target rendaro-gen-font rendaro-gen-sounds rendaro-gen-icon rendaro-gen-images
+	scripts/emscripten-cache.sh $(WEB_BUILD)/emscripten-cache
+	$(WEB_ENV) emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=MinSizeRel -DRENDARO_WERROR=ON \
+	  -DBUILD_TESTING=OFF -DRENDARO_HOST_BUILD=$(abspath $(BUILD)) >/dev/null
+	$(WEB_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+
+serve: web
+	@echo "Rendaro is served on http://127.0.0.1:8000/ (Ctrl+C stops)"
+	cd $(WEB_BUILD)/site && python3 -m http.server 8000 --bind 127.0.0.1
+
+# The WebAssembly rendaro-cli against every transcript, then the page in headless Chromium.
+test-web: web build
+	RENDARO_SHOTS_BY_PIXELS=1 tests/run-transcripts.sh $(WEB_BUILD)/rendaro-cli tests/scripts/*.cli
+	/usr/bin/python3 tests/web/browser_test.py $(WEB_BUILD)/site $(BUILD)/tools/rendaro-cli
+
+# The page's download size, its first frame, a tap's frame and its memory, in headless Chromium.
+web-figures: web
+	/usr/bin/python3 tools/bench/web_figures.py $(WEB_BUILD)/site
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) build-fuzz build-mutants fuzz-out rendaro_*_amd64.deb
+	rm -rf $(BUILD) $(ASAN_BUILD) $(WEB_BUILD) $(PACKAGE_BUILD) build-fuzz build-mutants fuzz-out rendaro_*_amd64.deb

@@ -56,6 +56,8 @@ bool makeFolders(const std::filesystem::path& folder) {
     std::filesystem::path made;
     for (const auto& part : folder) {
         made /= part;
+        // The root is always there, and WebAssembly's file systems refuse even to try making it.
+        if (made == made.root_path()) continue;
         if (::mkdir(made.c_str(), PrivateFolder) != 0 && errno != EEXIST) return false;
     }
     return true;
