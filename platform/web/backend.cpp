@@ -3,6 +3,7 @@
 #include <emscripten.h>
 
 #include <cmath>
+#include <cstring>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -68,10 +69,18 @@ void handle(const PageEvent& event, bool pausing) {
 
 }  // namespace
 
-// The shell's key code for a KeyboardEvent's code (the key's place, whatever the layout), or 0 for a
-// key the game does not know. Called by the page's key listener, so it knows what to keep from the browser.
-extern "C" EMSCRIPTEN_KEEPALIVE uint32_t webKeyCode(const char* code) {
-    const std::string_view name = code;
+namespace {
+// A KeyboardEvent's code, written here by the page's key listener (a call while the program waits
+// may not use the program's stack).
+char keyName[32];
+}  // namespace
+
+extern "C" EMSCRIPTEN_KEEPALIVE char* webKeyName() { return keyName; }
+
+// The shell's key code for the code in keyName (the key's place, whatever the layout), or 0 for a key
+// the game does not know, which the page leaves to the browser.
+extern "C" EMSCRIPTEN_KEEPALIVE uint32_t webKeyCode() {
+    const std::string_view name(keyName, strnlen(keyName, sizeof keyName));
     const auto suffix = [&](std::string_view prefix) { return name.starts_with(prefix) ? name.substr(prefix.size()) : ""; };
     const auto single = [](std::string_view rest, char first, char last) {
         return rest.size() == 1 && rest[0] >= first && rest[0] <= last ? static_cast<uint32_t>(rest[0]) : 0u;

@@ -5,6 +5,7 @@ var rendaroPage = (function () {
   // The kinds of input the game takes from the queue (platform/web/page.h holds the same numbers).
   var PenDown = 1, PenUp = 2, Key = 3, Resize = 4;
   var KeyShift = 1, KeyCtrl = 2, KeyAlt = 4;
+  var KeyNameCapacity = 32;  // keyName in backend.cpp
   var SaveFolder = '/rendaro';
   var StoragePrefix = 'rendaro:';
 
@@ -21,6 +22,7 @@ var rendaroPage = (function () {
   var figures = {firstFrame: 0, tapFrames: []};
   var tapStamp = 0;
   var started = false;  // the game's keys are known only once it runs
+  var waitingForInput = false;
 
   // One waiting game at a time, resumed once: by the first input, or when its time is up.
   function resume() {
@@ -62,7 +64,8 @@ var rendaroPage = (function () {
   window.addEventListener('keydown', function (event) {
     unlockAudio();
     if (!started || event.repeat || event.metaKey || event.getModifierState('AltGraph')) return;
-    var key = Module.ccall('webKeyCode', 'number', ['string'], [event.code]);
+    stringToUTF8(event.code, Module['_webKeyName'](), KeyNameCapacity);
+    var key = Module['_webKeyCode']();
     if (!key) return;
     var modifiers = (event.shiftKey ? KeyShift : 0) | (event.ctrlKey ? KeyCtrl : 0) | (event.altKey ? KeyAlt : 0);
     // With Ctrl or Alt, or beyond F3, a key keeps its meaning to the browser too (reload, full screen).
@@ -134,13 +137,21 @@ var rendaroPage = (function () {
 
   Module['preRun'] = [restoreSaves];
 
-  if (new URLSearchParams(location.search).has('test')) {
+  // Tests only: ?roll=6,3 queues die values for the game to take before its own generator, as
+  // rendaro-cli's `roll` line does; without it the page has no hook at all.
+  var params = new URLSearchParams(location.search);
+  if (params.has('roll')) {
     testRolls = [];
     window.rendaroTest = {
-      // Die values 1 to 6 the game takes before its own generator, in order.
-      queueRolls: function (values) { testRolls.push.apply(testRolls, values); },
+      queueRolls: function (values) {
+        values.forEach(function (value) { if (value >= 1 && value <= 6) testRolls.push(value); });
+      },
+      // The game waits for input and none is queued: what it shows is settled.
+      idle: function () { return wake !== null && waitingForInput && queue.length === 0; },
       storagePrefix: StoragePrefix,
+      rollsLeft: function () { return testRolls.length; },
     };
+    window.rendaroTest.queueRolls(params.get('roll').split(',').map(Number));
   }
 
   return {
@@ -148,6 +159,7 @@ var rendaroPage = (function () {
     figures: figures,
 
     wait: function (ms) {
+      waitingForInput = ms < 0;
       return new Promise(function (resolve) {
         if (queue.length) return resolve();
         wake = resolve;
