@@ -4,7 +4,7 @@ import os, pathlib, re, sys
 
 # Lowest first; a folder may include its own floor and those below. The seam is open to every floor.
 FLOORS = ["resources", "platform/canvas", "platform/window platform/system", "platform/chrome",
-          "game ai render persist turn", "shell", "platform/sdl platform/headless", "tools tests"]
+          "game ai render persist turn", "shell", "platform/sdl platform/headless platform/web", "tools tests"]
 SEAM = "platform/backend"
 
 root = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else ".")

@@ -8,6 +8,7 @@
 
 #include "game/game_state.h"
 #include "platform/canvas/screen.h"
+#include "platform/chrome/chrome.h"
 #include "platform/headless/headless.h"
 #include "platform/window/clock.h"
 #include "platform/window/messages.h"
@@ -65,4 +66,30 @@ TEST(Window, AnEraseWhitensTheWholeInvalidRectangleAndNothingElse) {
             EXPECT_EQ(screenPixels()[(y + clientTop()) * 240 + x], inside ? 0xFFFFFFu : 0u) << x << "," << y;
         }
     DestroyMainWindow();
+}
+
+// While the game is busy in a pause, a press counts only inside the main window, a release anywhere.
+TEST(Window, ABusyGameQueuesPressesInsideItsWindowAndEveryRelease) {
+    initScreen(240, 320);
+    ASSERT_TRUE(CreateMainWindow([](uint32_t, uint32_t, int32_t) -> int32_t { return 0; }));
+    const int32_t top = clientTop();
+    struct Row {
+        bool down;
+        int32_t x, y;
+        bool queued;
+    };
+    const Row rows[] = {{true, 0, top, true},       {true, 239, top + clientHeight() - 1, true}, {true, 10, top - 1, false},
+                        {true, 240, top + 5, false}, {true, -1, top + 5, false},                  {true, 10, top + clientHeight(), false},
+                        {false, 300, 0, true}};
+    for (const Row& row : rows) {
+        screenPen(row.down, row.x, row.y, true);
+        Msg msg{};
+        const bool queued = PeekMessageRemove(msg, WM_MOUSEFIRST, WM_PENLAST);
+        EXPECT_EQ(queued, row.queued) << row.x << "," << row.y;
+        if (!queued) continue;
+        EXPECT_EQ(msg.message, row.down ? WM_LBUTTONDOWN : WM_LBUTTONUP);
+        EXPECT_EQ(pointParamX(msg.lParam), row.x);
+        EXPECT_EQ(pointParamY(msg.lParam), row.y - top);
+    }
+    closeMainWindow();
 }
