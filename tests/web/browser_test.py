@@ -5,16 +5,12 @@ Usage: browser_test.py SITE_FOLDER RENDARO_CLI
 Plays the opening with real pointer events and queued dice, plays from the keyboard, reloads, opens the
 page again from the same profile with the server stopped and no disk cache, refuses storage, and loads
 tampered records. Skips (status 0) only when Chromium cannot start."""
-import base64, functools, http.server, os, shutil, subprocess, sys, tempfile, threading
-from selenium import webdriver
+import os, shutil, subprocess, sys, tempfile
 from selenium.common.exceptions import WebDriverException
-from selenium.webdriver.chrome.service import Service
-from selenium.webdriver.common.action_chains import ActionChains
-from selenium.webdriver.common.actions.action_builder import ActionBuilder
 from selenium.webdriver.common.keys import Keys
-from selenium.webdriver.support.ui import WebDriverWait
+from page_driver import Site, browser, canvas, open_page, press, tap
 
-WIDTH, HEIGHT, TITLE_BAR = 240, 320, 26
+TITLE_BAR = 26
 # Enough values that neither side ever falls back on its own generator.
 ROLLS = [6, 3, 2, 4, 1, 5, 2, 6, 4, 3, 1, 2, 5, 4, 3, 6, 2, 1, 4, 5]
 OPENING = [(220, 250), (220, 250), (38, 250), (93, 216), (60, 180)]  # client points, as game_opening.cli
@@ -24,80 +20,6 @@ RECORD_SIZE, CHECKSUM_START, CURRENT_PLAYER = 248, 4, 11
 site_folder, cli = sys.argv[1], os.path.realpath(sys.argv[2])
 scratch = tempfile.mkdtemp(prefix='rendaro-browser-')
 failures = []
-
-
-class QuietHandler(http.server.SimpleHTTPRequestHandler):
-    def log_message(self, *args):
-        pass
-
-
-class Site:
-    """The site on one fixed port of 127.0.0.1, which the service worker's origin needs across starts."""
-    def __init__(self):
-        handler = functools.partial(QuietHandler, directory=site_folder)
-        self.server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), handler)
-        self.url = self.rolling(ROLLS)
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-
-    def rolling(self, rolls):
-        return 'http://127.0.0.1:%d/?roll=%s' % (self.server.server_address[1], ','.join(map(str, rolls)))
-
-    def stop(self):
-        self.server.shutdown()
-        self.server.server_close()
-
-
-def browser(profile, cache=None, refuse_storage=False):
-    options = webdriver.ChromeOptions()
-    options.binary_location = '/usr/bin/chromium'
-    for argument in ['--headless=new', '--no-sandbox', '--disable-dev-shm-usage', '--window-size=600,800',
-                     '--user-data-dir=' + profile, '--no-first-run', '--disable-background-networking']:
-        options.add_argument(argument)
-    if cache:
-        options.add_argument('--disk-cache-dir=' + cache)
-        options.add_argument('--disk-cache-size=1')
-    options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
-    driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
-    if refuse_storage:
-        driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source':
-            "Storage.prototype.setItem = function () { throw new DOMException('full', 'QuotaExceededError'); };"})
-    return driver
-
-
-def settle(driver):
-    WebDriverWait(driver, 60, poll_frequency=0.05).until(
-        lambda d: d.execute_script('return !!window.rendaroTest && rendaroTest.idle()'))
-
-
-def open_page(driver, url):
-    driver.get(url)
-    settle(driver)
-
-
-def tap(driver, x, y):
-    """A press and release of the primary pointer on screen pixel (x, y), through the page's own scaling."""
-    rect = driver.execute_script('return document.getElementById("screen").getBoundingClientRect().toJSON()')
-    actions = ActionBuilder(driver)
-    actions.pointer_action.move_to_location(int(rect['left'] + (x + 0.5) * rect['width'] / WIDTH),
-                                            int(rect['top'] + (y + 0.5) * rect['height'] / HEIGHT))
-    actions.pointer_action.pointer_down()
-    actions.pointer_action.pointer_up()
-    actions.perform()
-    settle(driver)
-
-
-def press(driver, key):
-    ActionChains(driver).send_keys(key).perform()
-    settle(driver)
-
-
-def canvas(driver):
-    data = driver.execute_script("""
-        const pixels = document.getElementById('screen').getContext('2d').getImageData(0, 0, 240, 320).data;
-        let text = '';
-        for (let i = 0; i < pixels.length; i += 4) text += String.fromCharCode(pixels[i], pixels[i + 1], pixels[i + 2]);
-        return btoa(text);""")
-    return base64.b64decode(data)
 
 
 def cli_screen(lines):
@@ -138,7 +60,7 @@ def reseal(record):
 
 def main():
     profile = os.path.join(scratch, 'profile')
-    site = Site()
+    site = Site(site_folder, ROLLS)
     try:
         driver = browser(profile)
     except WebDriverException as error:
@@ -197,7 +119,7 @@ def main():
         driver.quit()
 
         # Storage refused: the game plays on and says so once.
-        site = Site()
+        site = Site(site_folder, ROLLS)
         driver = browser(os.path.join(scratch, 'refusing'), refuse_storage=True)
         open_page(driver, site.url)
         tap(driver, OPENING[0][0], OPENING[0][1] + TITLE_BAR)
