@@ -6,12 +6,13 @@ class Font {
 public:
     Font() = default;
     // The table holds the cell heights the program draws at; any other gives a font that is not valid(),
-    // which measures nothing and draws nothing.
+    // whose glyphs are empty: text in it measures nothing and draws nothing.
     explicit Font(int cellHeight) : size_(findFontSize(cellHeight)) {}
 
     bool valid() const { return size_ != nullptr; }
-    int lineHeight() const { return size_ ? size_->cellHeight : 0; }
-    int ascent() const { return size_ ? size_->ascent : 0; }
+    // Of a valid() font only.
+    int lineHeight() const { return size_->cellHeight; }
+    int ascent() const { return size_->ascent; }
     // The glyph of a Unicode code point; one the table does not hold draws as the face's missing-character box.
     const GlyphBitmap& glyph(char32_t code) const;
     // Sum of the advances of a UTF-8 run.
