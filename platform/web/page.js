@@ -19,7 +19,7 @@ var rendaroPage = (function () {
   var waves = new Map();
   var storageRefused = false;
   var testRolls = null;
-  var figures = {firstFrame: 0, tapFrames: []};
+  var figures = {firstFrame: 0, tapFrames: [], cuesPlayed: 0};
   var tapStamp = 0;
   var started = false;  // the game's keys are known only once it runs
   var waitingForInput = false;
@@ -213,6 +213,7 @@ var rendaroPage = (function () {
       playing.buffer = buffer;
       playing.connect(audio.destination);
       playing.start();
+      figures.cuesPlayed++;
     },
 
     openHelp: function () {

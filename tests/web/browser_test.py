@@ -74,6 +74,9 @@ def main():
             tap(driver, x, y + TITLE_BAR)
         opening = roll_line + ['tap %d %d' % point for point in OPENING]
         expect_same('the opening tapped', canvas(driver), cli_screen(opening))
+        # The taps unlocked sound: the rolls' and the moves' cues reached Web Audio.
+        if not driver.execute_script('return rendaroPage.figures.cuesPlayed'):
+            failures.append('no sound played after the first taps')
 
         driver.execute_script('localStorage.clear()')
         open_page(driver, site.url)

@@ -35,6 +35,7 @@ def browser(profile, cache=None, refuse_storage=False):
     options = webdriver.ChromeOptions()
     options.binary_location = '/usr/bin/chromium'
     for argument in ['--headless=new', '--no-sandbox', '--disable-dev-shm-usage', '--window-size=600,800',
+                     '--force-device-scale-factor=2',
                      '--user-data-dir=' + profile, '--no-first-run', '--disable-background-networking']:
         options.add_argument(argument)
     if cache:
