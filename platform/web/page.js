@@ -19,7 +19,7 @@ var rendaroPage = (function () {
   var waves = new Map();
   var storageRefused = false;
   var testRolls = null;
-  var figures = {firstFrame: 0, tapFrames: [], cuesPlayed: 0};
+  var figures = {firstFrame: 0, tapFrames: [], cuesPlayed: 0, takenInPauses: 0};
   var tapStamp = 0;
   var started = false;  // the game's keys are known only once it runs
   var waitingForInput = false;
@@ -56,10 +56,13 @@ var rendaroPage = (function () {
     document.documentElement.setPointerCapture(event.pointerId);
     push({kind: PenDown, x: deviceX(event), y: deviceY(event), stamp: event.timeStamp});
   });
-  window.addEventListener('pointerup', function (event) {
-    if (!event.isPrimary || event.button !== 0) return;
+  // A pointer the browser takes back (a gesture of its own) is lifted where it was.
+  function lift(event) {
+    if (!event.isPrimary || event.button > 0) return;
     push({kind: PenUp, x: deviceX(event), y: deviceY(event), stamp: event.timeStamp});
-  });
+  }
+  window.addEventListener('pointerup', lift);
+  window.addEventListener('pointercancel', lift);
   window.addEventListener('contextmenu', function (event) { event.preventDefault(); });
   window.addEventListener('keydown', function (event) {
     unlockAudio();
@@ -170,6 +173,7 @@ var rendaroPage = (function () {
     take: function (fields) {
       var event = queue.shift();
       if (!event) return 0;
+      if (!waitingForInput) figures.takenInPauses++;
       if (event.kind === PenUp) tapStamp = event.stamp;
       HEAP32[fields >> 2] = event.x | 0;
       HEAP32[(fields >> 2) + 1] = event.y | 0;

@@ -59,21 +59,30 @@ def open_page(driver, url):
     settle(driver)
 
 
-def tap(driver, x, y):
-    """A press and release of the primary pointer on screen pixel (x, y), through the page's own scaling."""
+def tap(driver, *points):
+    """Presses and releases of the primary pointer on screen pixels (x, y), through the page's own
+    scaling, sent in one go: each after the first reaches the page while the game may still be busy."""
     rect = driver.execute_script('return document.getElementById("screen").getBoundingClientRect().toJSON()')
     actions = ActionBuilder(driver)
-    actions.pointer_action.move_to_location(int(rect['left'] + (x + 0.5) * rect['width'] / WIDTH),
-                                            int(rect['top'] + (y + 0.5) * rect['height'] / HEIGHT))
-    actions.pointer_action.pointer_down()
-    actions.pointer_action.pointer_up()
+    for x, y in points:
+        actions.pointer_action.move_to_location(int(rect['left'] + (x + 0.5) * rect['width'] / WIDTH),
+                                                int(rect['top'] + (y + 0.5) * rect['height'] / HEIGHT))
+        actions.pointer_action.pointer_down()
+        actions.pointer_action.pointer_up()
     actions.perform()
-    settle(driver)
 
 
 def press(driver, key):
     ActionChains(driver).send_keys(key).perform()
     settle(driver)
+
+
+def hide_for_a_moment(driver):
+    """Another tab in front and closed again: the page is hidden meanwhile, its timers slowed."""
+    page = driver.current_window_handle
+    driver.switch_to.new_window('tab')
+    driver.close()
+    driver.switch_to.window(page)
 
 
 def canvas(driver):

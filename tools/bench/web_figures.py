@@ -5,7 +5,7 @@ to its frame on the canvas, and the WebAssembly memory.
 Usage: web_figures.py SITE_FOLDER [LOADS]"""
 import gzip, os, statistics, sys, tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), '..', '..', 'tests', 'web'))
-from page_driver import Site, browser, open_page, tap  # noqa: E402
+from page_driver import Site, browser, open_page, settle, tap  # noqa: E402
 
 site_folder = sys.argv[1]
 loads = int(sys.argv[2]) if len(sys.argv) > 2 else 7
@@ -32,7 +32,8 @@ with tempfile.TemporaryDirectory() as scratch:
                 open_page(driver, site.url)
                 frames.append(driver.execute_script('return rendaroPage.figures.firstFrame'))
             for _ in range(5):
-                tap(driver, *ROLL_BUTTON)
+                tap(driver, ROLL_BUTTON)
+                settle(driver)
             taps += driver.execute_script('return rendaroPage.figures.tapFrames')
             memory = max(memory, driver.execute_script('return wasmMemory.buffer.byteLength'))
         finally:
