@@ -67,12 +67,16 @@ void handle(const PageEvent& event, bool pausing) {
     }
 }
 
-}  // namespace
+// The page can be closed only while the program waits, so a copy taken at every wait holds every save.
+void presentAndKeepSaves() {
+    present();
+    pageKeepSaves();
+}
 
-namespace {
 // A KeyboardEvent's code, written here by the page's key listener (a call while the program waits
 // may not use the program's stack).
 char keyName[32];
+
 }  // namespace
 
 extern "C" EMSCRIPTEN_KEEPALIVE char* webKeyName() { return keyName; }
@@ -102,9 +106,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE uint32_t webKeyCode() {
 }
 
 bool backendWaitForInput() {
-    present();
-    // Every tap ends here, its saves written: the browser's copy follows them.
-    pageKeepSaves();
+    presentAndKeepSaves();
     pageWait(-1);
     handle(pageTakeEvent(), false);
     return true;
@@ -113,7 +115,7 @@ bool backendWaitForInput() {
 // A hidden tab's timers run late, which only makes the pause longer: each input is taken from the
 // page's queue exactly once, whenever the pause looks.
 void backendPause(int32_t ms) {
-    present();
+    presentAndKeepSaves();
     const double start = pageNow();
     for (;;) {
         const double elapsed = pageNow() - start;
