@@ -34,11 +34,13 @@ require_tools() {
 
 xvfb_pid=""
 program_pid=""
+wm_pid=""
 
 # Ends only what this script started; the work folder is kept when something failed.
 end_session() {
     local status=$?
     [[ -n $program_pid ]] && kill -KILL "$program_pid" 2>/dev/null
+    [[ -n $wm_pid ]] && kill -TERM "$wm_pid" 2>/dev/null
     [[ -n $xvfb_pid ]] && kill -TERM "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     if [[ $status -eq 0 ]]; then
@@ -51,9 +53,9 @@ end_session() {
 
 display_named() { [[ -s $work/display ]]; }
 
-# An X server on the first free display number.
+# An X server on the first free display number, of DisplaySize (1024x768 unless set).
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${DisplaySize:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     poll display_named || fail "Xvfb named no display: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(head -n 1 "$work/display")"
