@@ -5,14 +5,9 @@
 #
 # Usage: window_sizes_test.sh RENDARO RENDARO_CLI
 set -euo pipefail
-if [[ $# -ne 2 ]]; then
-    echo "usage: $0 RENDARO RENDARO_CLI" >&2
-    exit 2
-fi
-program=$(realpath "$1")
-cli=$(realpath "$2")
-command -v evilwm >/dev/null || { echo "FAIL: missing tool: evilwm (scripts/install-deps.sh)" >&2; exit 1; }
 source "$(dirname "$0")/x_session.sh"
+take_programs "$@"
+command -v evilwm >/dev/null || fail "missing tool: evilwm (scripts/install-deps.sh lists what the tests need)"
 
 # Room for four times the screen (960 x 1280), not five.
 DisplaySize=1600x1400

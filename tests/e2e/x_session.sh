@@ -2,8 +2,8 @@
 # and run as an ordinary user with a home of its own, window captures, clicks at device coordinates,
 # and rendaro-cli's pictures and records.
 #
-# The sourcing script sets `program` (in its build folder) and `cli` (absolute paths) and calls
-# start_session first.
+# The sourcing script sets `program` (in its build folder) and `cli` (absolute paths), or has
+# take_programs set them from its arguments, and calls start_session first.
 
 Scale=2                   # the window shows the device screen at twice its size
 StepSeconds=20            # the longest any one awaited change may take (a loaded CI machine included)
@@ -30,6 +30,16 @@ require_tools() {
     for tool in Xvfb xdotool import compare convert cmp od setpriv; do
         command -v "$tool" >/dev/null || fail "missing tool: $tool (scripts/install-deps.sh lists what the tests need)"
     done
+}
+
+# take_programs "$@": `program` and `cli` from a test's two arguments, RENDARO and RENDARO_CLI.
+take_programs() {
+    if [[ $# -ne 2 ]]; then
+        echo "usage: $0 RENDARO RENDARO_CLI" >&2
+        exit 2
+    fi
+    program=$(realpath "$1")
+    cli=$(realpath "$2")
 }
 
 xvfb_pid=""
