@@ -38,8 +38,7 @@ void drawShape(const char* const* rows, int side, int32_t left, int32_t top) {
 
 void drawTokenMark(uint8_t colour, int32_t x, int32_t y, MarkPlace place) {
     if (!flag(FlagTokenMarks)) return;
-    const HGDIOBJ pen = useStock(BLACK_PEN);
-    const HGDIOBJ brush = useStock(BLACK_BRUSH);
+    useStock(BLACK_PEN);
     // The light disc fills x-4..x+2 about its middle x-1; a disc 5 pixels on covers it from x-1.
     switch (place) {
     case MarkPlace::Middle: drawShape(FullShapes[colour], FullSide, x - 3, y - 3); break;
@@ -47,6 +46,4 @@ void drawTokenMark(uint8_t colour, int32_t x, int32_t y, MarkPlace place) {
     case MarkPlace::EdgeY: drawShape(SmallShapes[colour], SmallSide, x - 2, y - 4); break;
     case MarkPlace::Covered: break;
     }
-    useObject(brush);
-    useObject(pen);
 }
