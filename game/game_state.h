@@ -28,7 +28,8 @@ constexpr uint32_t LastDieUsedBit = 1u << 18;
 constexpr uint32_t DiceBitsMask = 0xFFu << 11;  // bits 11..18: the dice of the turn
 constexpr uint32_t FlagPartners = 1u << 19;
 constexpr uint32_t FlagOnePlayer = 1u << 20;
-constexpr uint32_t OptionBitsMask = 0x7F0;      // bits 4..10
+constexpr uint32_t FlagTokenMarks = 1u << 22;
+constexpr uint32_t OptionBitsMask = 0x7F0 | FlagTokenMarks;  // bits 4..10 and 22
 constexpr uint32_t DefaultFlags = 0x6F0;
 
 // Progress and square landmarks.

@@ -44,7 +44,9 @@ void drawTokenIcons(uint8_t code, int32_t x, int32_t y) {
     int32_t n = 0;
     for (uint8_t bit = 0; bit < 4; ++bit) {
         if (!(code & (1u << bit))) continue;
-        drawTokenDisc(static_cast<uint8_t>((game.core.currentPlayer + (bit >= 2 ? 2 : 0)) % 4), x + 5 * n, y);
+        // Each icon but the last is covered from 5 pixels on.
+        const MarkPlace mark = (code >> (bit + 1)) != 0 ? MarkPlace::EdgeX : MarkPlace::Middle;
+        drawTokenDisc(static_cast<uint8_t>((game.core.currentPlayer + (bit >= 2 ? 2 : 0)) % 4), x + 5 * n, y, mark);
         ++n;
     }
 }

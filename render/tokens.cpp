@@ -31,6 +31,14 @@ void forEachMovableToken(F f) {
     }
 }
 
+// Only the top disc of a stack is in view whole; the one under it in a pair, 5 pixels back, shows a
+// strip wide enough for a small mark, and those of larger stacks less.
+MarkPlace stackMarkPlace(int32_t n, int32_t count, bool vertical) {
+    if (n + 1 == count || n + 1 == MaxDrawnOnSquare) return MarkPlace::Middle;
+    if (count > 2) return MarkPlace::Covered;
+    return vertical ? MarkPlace::EdgeX : MarkPlace::EdgeY;
+}
+
 void squareBrush(uint8_t square) {
     HBRUSH brush = nullptr;
     if (square >= 1 && square <= 43 && (square - 1) % 11 == 0)
@@ -46,7 +54,7 @@ void squareBrush(uint8_t square) {
 
 }  // namespace
 
-void drawTokenDisc(uint8_t colour, int32_t x, int32_t y) {
+void drawTokenDisc(uint8_t colour, int32_t x, int32_t y, MarkPlace mark) {
     useStock(NULL_PEN);
     useObject(brushes[colour][ShadeDark]);
     Ellipse(drawSurface, x - 6, y - 6, x + 8, y + 8);
@@ -54,6 +62,7 @@ void drawTokenDisc(uint8_t colour, int32_t x, int32_t y) {
     Ellipse(drawSurface, x - 5, y - 5, x + 6, y + 6);
     useObject(brushes[colour][ShadeLight]);
     Ellipse(drawSurface, x - 4, y - 4, x + 4, y + 4);
+    drawTokenMark(colour, x, y, mark);
 }
 
 void drawStack(uint8_t slot) {
@@ -72,7 +81,7 @@ void drawStack(uint8_t slot) {
             int32_t x = baseX, y = baseY;
             if (!onTrack) tokenPoint(s, colour, token, x, y);
             if (here.count > 1 && onTrack) (vertical ? x : y) += spreadOffset(n, here.count);
-            drawTokenDisc(colour, x, y);
+            drawTokenDisc(colour, x, y, onTrack ? stackMarkPlace(n, here.count, vertical) : MarkPlace::Middle);
         }
         if (left == 0 || (onTrack && n + 1 >= MaxDrawnOnSquare)) return;
     }

@@ -2,7 +2,9 @@
 #pragma once
 #include <cstdint>
 
-void drawTokenDisc(uint8_t colour, int32_t x, int32_t y);
+#include "render/marks.h"
+
+void drawTokenDisc(uint8_t colour, int32_t x, int32_t y, MarkPlace mark = MarkPlace::Middle);
 void drawStack(uint8_t slot);
 void drawAllStacks();
 void eraseToken(uint8_t square, uint8_t colour, uint8_t token);

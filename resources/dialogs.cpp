@@ -26,12 +26,13 @@ constexpr DialogItem optionsItems[] = {
     {ControlKind::CheckBox, IdQuickStart, "Quick Start", 0, 45, 52, 58, 10},
     {ControlKind::CheckBox, IdShowTips, "Show Tips", 0, 45, 65, 48, 10},
     {ControlKind::CheckBox, IdShortGames, "Short Games", 0, 45, 78, 57, 10},
-    {ControlKind::Label, Static, "Games Played", 0, 7, 94, 49, 8},
-    {ControlKind::Label, IdGamesPlayed, "0", 0, 61, 94, 64, 8},
-    {ControlKind::Label, Static, "Games Won", 0, 7, 104, 49, 8},
-    {ControlKind::Label, IdGamesWon, "0", 0, 61, 104, 64, 8},
-    {ControlKind::Label, Static, "Games Lost", 0, 7, 114, 49, 8},
-    {ControlKind::Label, IdGamesLost, "0", 0, 61, 114, 64, 8},
+    {ControlKind::CheckBox, IdTokenMarks, "Token Marks", 0, 45, 91, 57, 10},
+    {ControlKind::Label, Static, "Games Played", 0, 7, 107, 49, 8},
+    {ControlKind::Label, IdGamesPlayed, "0", 0, 61, 107, 64, 8},
+    {ControlKind::Label, Static, "Games Won", 0, 7, 117, 49, 8},
+    {ControlKind::Label, IdGamesWon, "0", 0, 61, 117, 64, 8},
+    {ControlKind::Label, Static, "Games Lost", 0, 7, 127, 49, 8},
+    {ControlKind::Label, IdGamesLost, "0", 0, 61, 127, 64, 8},
 };
 
 constexpr DialogTemplate templates[] = {

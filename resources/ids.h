@@ -12,7 +12,8 @@ constexpr uint32_t CmdHelp = 4030, CmdUndo = 4040;
 constexpr int AboutDialogTemplate = 2001, OptionsDialogTemplate = 2002;
 enum : int {
     IdDifficulty = 3103, IdShortGames = 3104, IdPlaySounds = 3105, IdAnimateDice = 3106, IdQuickStart = 3107,
-    IdShowTips = 10007, IdAnimateTokens = 10008, IdGamesPlayed = 3201, IdGamesWon = 3202, IdGamesLost = 3203,
+    IdShowTips = 10007, IdAnimateTokens = 10008, IdTokenMarks = 10009, IdGamesPlayed = 3201, IdGamesWon = 3202,
+    IdGamesLost = 3203,
 };
 
 // Strings: the menu bar's labels, the panel's messages, the difficulty names and the question.

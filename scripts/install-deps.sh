@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the game and the tests need, when any is missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
-          libsdl2-dev libx11-dev libfreetype-dev libpng-dev fonts-wine xvfb xdotool xxd xdg-utils imagemagick
+          libsdl2-dev libx11-dev libfreetype-dev libpng-dev fonts-wine xvfb xdotool evilwm xfonts-base xxd xdg-utils imagemagick
           appstream dpkg-dev file python3
           emscripten node-acorn binaryen chromium chromium-driver python3-selenium)
 missing=()

@@ -20,6 +20,7 @@ struct CheckBoxOption {
 constexpr CheckBoxOption checkBoxOptions[] = {
     {IdPlaySounds, FlagPlaySounds}, {IdAnimateDice, FlagAnimateDice}, {IdAnimateTokens, FlagAnimateTokens},
     {IdShortGames, FlagShortGames}, {IdQuickStart, FlagQuickStart},   {IdShowTips, FlagShowTips},
+    {IdTokenMarks, FlagTokenMarks},
 };
 
 uint32_t commandId(uint32_t wParam) { return wParam & 0xFFFF; }

@@ -18,9 +18,10 @@ namespace {
 enum Copy { Missing, GameA, GameB, BadSum, Malformed, Short, Cut, Long, TextType, ByHand };
 enum Result { StartUp, A, B };
 
-// A game in progress, and a later one whose record also carries bytes of its own after the blocks.
+// A game in progress, and a later one whose record also carries bytes of its own after the blocks
+// and the Token Marks option.
 Record recordOf(Result game) {
-    arrange(DefaultFlags | FlagPartners, {{0, 0, game == B ? uint8_t(15) : uint8_t(12)}, {1, 2, 5}});
+    arrange(DefaultFlags | FlagPartners | (game == B ? FlagTokenMarks : 0), {{0, 0, game == B ? uint8_t(15) : uint8_t(12)}, {1, 2, 5}});
     ::game.core.gamesPlayed = game == B ? 10 : 9;
     ::game.core.gamesWon = 4;
     if (game == StartUp) arrange(DefaultFlags | FlagPartners | FlagOnePlayer, {});

@@ -1,9 +1,10 @@
-// The SDL2 back-end: one resizable window showing the device screen, the mouse as the stylus, and
-// waits that sleep while keeping the window alive.
+// The SDL2 back-end: one resizable window showing the device screen, sized by keys and kept at its
+// size between runs, the mouse as the stylus, and waits that sleep while keeping the window alive.
 #include <SDL.h>
 
 #include <algorithm>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,9 +17,10 @@
 #include "platform/sdl/audio.h"
 #include "platform/sdl/desktop.h"
 #include "platform/sdl/display_lost.h"
-#include "platform/window/viewport.h"
+#include "platform/sdl/window_size.h"
 #include "platform/system/program.h"
 #include "platform/window/messages.h"
+#include "platform/window/viewport.h"
 #include "resources/icon.h"
 
 namespace {
@@ -43,15 +45,30 @@ bool within(const SDL_Rect& rect, const SDL_Surface& surface) {
     return rect.x >= 0 && rect.y >= 0 && rect.x + rect.w <= surface.w && rect.y + rect.h <= surface.h;
 }
 
+window_size::Size deviceScreen() { return {screenWidthPixels(), screenHeightPixels()}; }
+
+// The room a display leaves a window, less the window manager's frame; without an answer, no limit.
+window_size::Size usableArea(int display, SDL_Window* window) {
+    SDL_Rect usable = {};
+    if (display < 0 || SDL_GetDisplayUsableBounds(display, &usable) != 0)
+        return {std::numeric_limits<int>::max(), std::numeric_limits<int>::max()};
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (window == nullptr || SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right) != 0) top = left = bottom = right = 0;
+    return {usable.w - left - right, usable.h - top - bottom};
+}
+
 class DesktopWindow {
 public:
-    DesktopWindow(SDL_Window* window, uint32_t requests)
-        : window_(window), raiseEvent_(requests), closeEvent_(requests + 1) {
+    DesktopWindow(SDL_Window* window, uint32_t requests, window_size::Size opened)
+        : window_(window), raiseEvent_(requests), closeEvent_(requests + 1), windowed_(opened) {
         place();
     }
 
     uint32_t raiseEvent() const { return raiseEvent_; }
     uint32_t closeEvent() const { return closeEvent_; }
+
+    // The size to open at next time: the window's own even while it fills the display.
+    window_size::Kept kept() const { return {windowed_, fullscreen()}; }
 
     // The frame goes straight into the window's own surface, enlarged on the way: no texture and
     // no renderer in between, so nothing but the window holds a copy of the picture.
@@ -101,7 +118,7 @@ public:
             }
             break;
         case SDL_KEYDOWN:
-            if (!event.key.repeat) key(event.key.keysym);
+            if (!event.key.repeat && !windowKey(event.key.keysym)) key(event.key.keysym);
             break;
         case SDL_WINDOWEVENT:
             if (event.window.event == SDL_WINDOWEVENT_CLOSE) PostCloseRequest(WM_CLOSE);
@@ -126,6 +143,37 @@ private:
         SDL_GetWindowSize(window_.get(), &width, &height);
         placement_ = viewport::fit(width, height, screenWidthPixels(), screenHeightPixels());
         bordered_ = nullptr;
+        if (!fullscreen()) windowed_ = {width, height};
+    }
+
+    bool fullscreen() const { return (SDL_GetWindowFlags(window_.get()) & SDL_WINDOW_FULLSCREEN) != 0; }
+
+    // F11, and Ctrl with plus, minus or 0, size the window; the game never sees them.
+    bool windowKey(const SDL_Keysym& keysym) {
+        const uint16_t others = keysym.mod & (KMOD_ALT | KMOD_GUI | KMOD_MODE);
+        if (keysym.sym == SDLK_F11 && (keysym.mod & (KMOD_CTRL | KMOD_SHIFT)) == 0 && others == 0) {
+            SDL_SetWindowFullscreen(window_.get(), fullscreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+            return true;
+        }
+        if ((keysym.mod & KMOD_CTRL) == 0 || others != 0) return false;
+        switch (keysym.sym) {
+        case SDLK_PLUS:
+        case SDLK_EQUALS:  // plus without its Shift on many keyboards
+        case SDLK_KP_PLUS: resize(window_size::Step::Larger); return true;
+        case SDLK_MINUS:
+        case SDLK_KP_MINUS: resize(window_size::Step::Smaller); return true;
+        case SDLK_0:
+        case SDLK_KP_0: resize(window_size::Step::Default); return true;
+        default: return false;
+        }
+    }
+
+    // A size key steps from the window's own size, leaving the full screen first.
+    void resize(window_size::Step step) {
+        if (fullscreen()) SDL_SetWindowFullscreen(window_.get(), 0);
+        const window_size::Size to = window_size::stepped(
+            windowed_, deviceScreen(), usableArea(SDL_GetWindowDisplayIndex(window_.get()), window_.get()), step);
+        SDL_SetWindowSize(window_.get(), to.width, to.height);
     }
 
     // Keys the shell knows become its key codes; any other key, or a held modifier it does not use
@@ -163,6 +211,7 @@ private:
     uint32_t closeEvent_;
     viewport::Placement placement_ = {};
     const SDL_Surface* bordered_ = nullptr;  // the window surface whose border is already black
+    window_size::Size windowed_;  // the window's size when it last did not fill the display
 };
 
 // Owned from openDesktop to closeDesktop and by nothing static: an exit from elsewhere (a library's,
@@ -245,8 +294,11 @@ bool openDesktop(std::string& error) {
     if (!error.empty()) return false;
     const int width = screenWidthPixels();
     const int height = screenHeightPixels();
-    SDL_Window* window = SDL_CreateWindow("Rendaro", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width * viewport::DefaultScale,
-                                          height * viewport::DefaultScale, SDL_WINDOW_RESIZABLE);
+    const std::optional<window_size::Kept> kept = window_size::load();
+    const window_size::Size size = window_size::opening(kept, deviceScreen(), usableArea(0, nullptr));
+    const uint32_t fullscreen = kept && kept->fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+    SDL_Window* window = SDL_CreateWindow("Rendaro", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, size.width,
+                                          size.height, SDL_WINDOW_RESIZABLE | fullscreen);
     const uint32_t requests = window ? SDL_RegisterEvents(2) : static_cast<uint32_t>(-1);
     if (!window || requests == static_cast<uint32_t>(-1) || !SDL_GetWindowSurface(window)) {
         error = SDL_GetError();
@@ -258,12 +310,13 @@ bool openDesktop(std::string& error) {
     setIcon(window);
     // Only presses and releases matter; ignoring motion keeps an idle program asleep.
     SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
-    desktop = new DesktopWindow(window, requests);
+    desktop = new DesktopWindow(window, requests, size);
     if (std::string_view(SDL_GetCurrentVideoDriver()) == "x11") leaveWhenDisplayIsLost();
     return true;
 }
 
 void closeDesktop() {
+    if (desktop) window_size::save(desktop->kept());
     delete desktop;
     desktop = nullptr;
     SDL_Quit();

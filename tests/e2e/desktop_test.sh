@@ -5,13 +5,8 @@
 #
 # Usage: desktop_test.sh RENDARO RENDARO_CLI
 set -euo pipefail
-if [[ $# -ne 2 ]]; then
-    echo "usage: $0 RENDARO RENDARO_CLI" >&2
-    exit 2
-fi
-program=$(realpath "$1")
-cli=$(realpath "$2")
 source "$(dirname "$0")/x_session.sh"
+take_programs "$@"
 
 # Device screen points a person taps: View and its Options entry on the menu bar, the "Play Sounds"
 # box and the title bar's ok in the dialog, the Roll button.

@@ -2,8 +2,8 @@
 # and run as an ordinary user with a home of its own, window captures, clicks at device coordinates,
 # and rendaro-cli's pictures and records.
 #
-# The sourcing script sets `program` (in its build folder) and `cli` (absolute paths) and calls
-# start_session first.
+# The sourcing script sets `program` (in its build folder) and `cli` (absolute paths), or has
+# take_programs set them from its arguments, and calls start_session first.
 
 Scale=2                   # the window shows the device screen at twice its size
 StepSeconds=20            # the longest any one awaited change may take (a loaded CI machine included)
@@ -32,13 +32,25 @@ require_tools() {
     done
 }
 
+# take_programs "$@": `program` and `cli` from a test's two arguments, RENDARO and RENDARO_CLI.
+take_programs() {
+    if [[ $# -ne 2 ]]; then
+        echo "usage: $0 RENDARO RENDARO_CLI" >&2
+        exit 2
+    fi
+    program=$(realpath "$1")
+    cli=$(realpath "$2")
+}
+
 xvfb_pid=""
 program_pid=""
+wm_pid=""
 
 # Ends only what this script started; the work folder is kept when something failed.
 end_session() {
     local status=$?
     [[ -n $program_pid ]] && kill -KILL "$program_pid" 2>/dev/null
+    [[ -n $wm_pid ]] && kill -TERM "$wm_pid" 2>/dev/null
     [[ -n $xvfb_pid ]] && kill -TERM "$xvfb_pid" 2>/dev/null
     wait 2>/dev/null
     if [[ $status -eq 0 ]]; then
@@ -51,9 +63,9 @@ end_session() {
 
 display_named() { [[ -s $work/display ]]; }
 
-# An X server on the first free display number.
+# An X server on the first free display number, of DisplaySize (1024x768 unless set).
 start_display() {
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${DisplaySize:-1024x768}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     xvfb_pid=$!
     poll display_named || fail "Xvfb named no display: $(cat "$work/xvfb.log")"
     export DISPLAY=":$(head -n 1 "$work/display")"
