@@ -4,7 +4,9 @@ const CACHE = 'rendaro-@VERSION@';
 const FILES = ['./', @FILES@];
 
 self.addEventListener('install', (event) => {
-  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES)).then(() => self.skipWaiting()));
+  // Past the HTTP cache, which may still hold the last build's files.
+  const fresh = FILES.map((file) => new Request(file, {cache: 'reload'}));
+  event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(fresh)).then(() => self.skipWaiting()));
 });
 
 self.addEventListener('activate', (event) => {
