@@ -103,7 +103,7 @@ start_program() {
     started_us=$(now_us)
     (cd "$work/home" && exec "${as_player[@]}" env -u WAYLAND_DISPLAY -u XDG_STATE_HOME SDL_AUDIODRIVER=dummy \
         HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" ASAN_OPTIONS=detect_leaks=0 \
-        "${timed[@]}" "$work/prefix/bin/rendaro" >>"$work/program.log" 2>&1) &
+        "${timed[@]}" "$work/prefix/games/rendaro" >>"$work/program.log" 2>&1) &
     program_pid=$!
     [[ ${1:-} == --no-wait ]] && return
     poll window_shown || fail "no window appeared: $(cat "$work/program.log")"
