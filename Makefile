@@ -74,11 +74,14 @@ bench: build
 report: build
 	scripts/strength-report.sh $(BUILD)/tools/rendaro-sim
 
-# The Debian package, built in release from what it ships only, then unpacked and tried.
+# The Debian package, built in release from what it ships only with Debian's hardening flags, then
+# checked by lintian, unpacked and tried (tests/package_test.sh).
 PACKAGE_BUILD ?= build-package
+DEBIAN_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 package: deps
 	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+	  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON -DCMAKE_CXX_FLAGS="$$($(DEBIAN_FLAGS) CPPFLAGS) $$($(DEBIAN_FLAGS) CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$($(DEBIAN_FLAGS) LDFLAGS)" >/dev/null
 	cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target rendaro rendaro-cli rendaro-sim rendaro-desktop-files
 	cd $(PACKAGE_BUILD) && cpack >/dev/null
 	mv $(PACKAGE_BUILD)/rendaro_*_amd64.deb .

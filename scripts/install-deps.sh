@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
           libsdl2-dev libx11-dev libfreetype-dev libpng-dev fonts-wine xvfb xdotool evilwm xfonts-base xxd xdg-utils imagemagick
-          appstream dpkg-dev file python3
+          appstream dpkg-dev file python3 lintian ccache
           emscripten node-acorn binaryen chromium chromium-driver python3-selenium)
 missing=()
 for p in "${packages[@]}"; do

@@ -2,7 +2,11 @@
 // shrinking, wide pens, ellipses, lines, polygons.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
 #include <map>
+#include <sstream>
 #include <string>
 
 #include "platform/canvas/screen_dc.h"
@@ -15,7 +19,7 @@ constexpr Colour Red = RGB(255, 0, 0);
 
 class CanvasShapes : public ::testing::Test {
 protected:
-    static constexpr int Side = 40;
+    static constexpr int Side = 67;
     HDC dc = nullptr;
 
     void SetUp() override {
@@ -39,6 +43,16 @@ protected:
             text += '\n';
         }
         return text;
+    }
+    // A row of the ellipse table as art() draws it: pixels such as "3, 17-24" (or "-") marked.
+    static void mark(std::string& row, const std::string& pixels, char symbol) {
+        std::istringstream list(pixels);
+        for (std::string run; std::getline(list, run, ',');) {
+            int first = 0, last = 0;
+            const int found = std::sscanf(run.c_str(), "%d-%d", &first, &last);
+            if (found < 1) continue;
+            for (int x = first; x <= (found == 2 ? last : first); ++x) row.at(static_cast<size_t>(x)) = symbol;
+        }
     }
     // Rows given as a list of strings, for comparing with art().
     static std::string rows(std::initializer_list<const char*> lines) {
@@ -97,34 +111,69 @@ TEST_F(CanvasShapes, SmallEllipsesAreRoundAndSymmetric) {
     SelectObject(dc, GetStockObject(GRAY_BRUSH));
     Ellipse(dc, 1, 1, 6, 6);
     Ellipse(dc, 8, 1, 11, 4);
+    Ellipse(dc, 28, 1, 34, 7);
     SelectObject(dc, GetStockObject(NULL_PEN));
     Ellipse(dc, 13, 1, 19, 7);
-    EXPECT_EQ(art(0, 0, 20, 7), rows({"....................",
-                                      "..###....#....ooo...",
-                                      ".#ooo#..#o#..ooooo..",
-                                      ".#ooo#...#...ooooo..",
-                                      ".#ooo#.......ooooo..",
-                                      "..###.........ooo...",
-                                      "...................."}));
+    // Where a 6 x 6 ellipse runs half-way between two pixels the brush alone fills the outer one,
+    // while a pen outlines the inner one.
+    Ellipse(dc, 20, 1, 27, 8);
+    EXPECT_EQ(art(0, 0, 35, 8), rows({"...................................",
+                                      "..###....#....ooo....oooo.....##...",
+                                      ".#ooo#..#o#..ooooo..oooooo...#oo#..",
+                                      ".#ooo#...#...ooooo..oooooo..#oooo#.",
+                                      ".#ooo#.......ooooo..oooooo..#oooo#.",
+                                      "..###.........ooo...oooooo...#oo#..",
+                                      ".....................oooo.....##...",
+                                      "..................................."}));
 }
 
 TEST_F(CanvasShapes, EllipseOfFourteenPixels) {
     SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
     Ellipse(dc, 2, 2, 16, 16);
-    EXPECT_EQ(art(2, 2, 14, 14), rows({"....######....",
-                                       "...#......#...",
+    EXPECT_EQ(art(2, 2, 14, 14), rows({".....####.....",
+                                       "...##....##...",
                                        "..#........#..",
+                                       ".#..........#.",
                                        ".#..........#.",
                                        "#............#",
                                        "#............#",
                                        "#............#",
                                        "#............#",
-                                       "#............#",
-                                       "#............#",
+                                       ".#..........#.",
                                        ".#..........#.",
                                        "..#........#..",
-                                       "...#......#...",
-                                       "....######...."}));
+                                       "...##....##...",
+                                       ".....####....."}));
+}
+
+// Each row of the table, drawn with the black pen and a grey brush one pixel in from the corner.
+TEST_F(CanvasShapes, OnePixelPenEllipsesDrawEveryRowOfTheirTable) {
+    std::ifstream table(std::string(RENDARO_TEST_DIR) + "/tables/ellipses-1px.txt");
+    ASSERT_TRUE(table.is_open());
+    SelectObject(dc, GetStockObject(GRAY_BRUSH));
+    int width = 0, height = 0, rowsChecked = 0;
+    for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        if (std::sscanf(line.c_str(), "%d x %d", &width, &height) == 2) {
+            ASSERT_TRUE(width + 2 <= Side && height + 2 <= Side) << line;
+            initScreen(Side, Side);
+            Ellipse(dc, 1, 1, 1 + width, 1 + height);
+            continue;
+        }
+        int y = 0;
+        const size_t pen = line.find(": pen ");
+        ASSERT_TRUE(std::sscanf(line.c_str(), "row %d:", &y) == 1 && pen != std::string::npos && y < height) << line;
+        const size_t brush = line.find("; brush ");
+        std::string expected(static_cast<size_t>(width), '.');
+        mark(expected, line.substr(pen + 6, brush - pen - 6), '#');
+        std::string drawn = art(1, 1 + y, width, 1);
+        drawn.pop_back();
+        if (brush != std::string::npos) mark(expected, line.substr(brush + 8), 'o');
+        else std::replace(drawn.begin(), drawn.end(), 'o', '.');
+        EXPECT_EQ(drawn, expected) << width << " x " << height << " row " << y;
+        ++rowsChecked;
+    }
+    EXPECT_GT(rowsChecked, 0);
 }
 
 TEST_F(CanvasShapes, EllipsesOfAnySizeAreMirrorSymmetricWithoutGapsOrStrays) {

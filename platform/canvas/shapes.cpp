@@ -63,22 +63,36 @@ void stampPen(const Tools& tools, int64_t x0, int64_t x1, int64_t y0, int64_t y1
 
 bool operator==(const Span& p, const Span& q) { return p.a == q.a && p.b == q.b; }
 
+// Where an ellipse runs exactly half-way between two pixel centres: a pen outlines the inner pixel,
+// while a brush alone (the null pen) fills out to the outer one.
+enum class HalfWay { Inner, Outer };
+
+// How far along an axis the ellipse reaches in doubled units: the largest k with k * k * d at most n
+// (less than n when the half-way pixel is left out), or -1 when there is none.
+int64_t reachOf(int64_t n, int64_t d, HalfWay halfWay) {
+    const int64_t k = isqrt(n / d);
+    return halfWay == HalfWay::Inner && k * k * d == n ? k - 1 : k;
+}
+
 // The ellipse fitted to a w x h box. In doubled coordinates centred on the box (X = 2x - (w-1)) the
 // ellipse through the centres of the outermost pixels has radii A = w-1 and B = h-1; a pixel belongs
 // to the shape when that ellipse reaches within half a pixel of its centre along its row or its
-// column. Exact integers make both mirror symmetries hold and keep tiny ellipses free of corners.
+// column. The middle rows and columns always span the box, so every ellipse touches its four sides.
+// Exact integers make both mirror symmetries hold and keep tiny ellipses free of corners.
 struct EllipseFormula {
     int64_t a;
     int64_t b;
-    EllipseFormula(int64_t width, int64_t height) : a(width - 1), b(height - 1) {}
+    HalfWay halfWay;
+    EllipseFormula(int64_t width, int64_t height, HalfWay rule) : a(width - 1), b(height - 1), halfWay(rule) {}
     Span operator()(int64_t y) const {
         if (b == 0) return {0, a};
         const int64_t yy = std::abs(2 * y - b);
-        const int64_t q = std::max<int64_t>(yy - 1, 0);
-        const int64_t alongRow = isqrt(a * a * (b * b - q * q) / (b * b));
-        const int64_t alongColumn = 1 + isqrt(a * a * (b * b - yy * yy) / (b * b));
+        if (yy <= 1) return {0, a};
+        const int64_t alongRow = reachOf(a * a * (b * b - (yy - 1) * (yy - 1)), b * b, halfWay);
+        const int64_t alongColumn = 1 + reachOf(a * a * (b * b - yy * yy), b * b, halfWay);
         int64_t reach = std::min(a, std::max(alongRow, alongColumn));
         if ((a - reach) % 2 != 0) --reach;
+        reach = std::max(reach, a % 2);
         return {(a - reach) / 2, (a + reach) / 2};
     }
 };
@@ -86,7 +100,8 @@ struct EllipseFormula {
 // The same formula with the rows of small ellipses kept: a frame draws the same few discs many times.
 class EllipseRows {
 public:
-    EllipseRows(int64_t width, int64_t height) : formula_(width, height), rows_(keptRows(formula_, width, height)) {}
+    EllipseRows(int64_t width, int64_t height, HalfWay halfWay)
+        : formula_(width, height, halfWay), rows_(keptRows(formula_, width, height)) {}
     Span operator()(int64_t y) const { return rows_ ? (*rows_)[static_cast<size_t>(y)] : formula_(y); }
 
 private:
@@ -95,6 +110,7 @@ private:
     struct Kept {
         int64_t width = 0;
         int64_t height = 0;
+        HalfWay halfWay = HalfWay::Outer;
         std::vector<Span> rows;
     };
     static const std::vector<Span>* keptRows(const EllipseFormula& formula, int64_t width, int64_t height) {
@@ -102,11 +118,12 @@ private:
         static std::array<Kept, KeptSizes> kept;
         static size_t nextFree = 0;
         for (const Kept& k : kept)
-            if (k.width == width && k.height == height) return &k.rows;
+            if (k.width == width && k.height == height && k.halfWay == formula.halfWay) return &k.rows;
         Kept& k = kept[nextFree];
         nextFree = (nextFree + 1) % KeptSizes;
         k.width = width;
         k.height = height;
+        k.halfWay = formula.halfWay;
         k.rows.resize(static_cast<size_t>(height));
         for (int64_t y = 0; y < height; ++y) k.rows[static_cast<size_t>(y)] = formula(y);
         return &k.rows;
@@ -122,9 +139,9 @@ struct RoundRectRows {
     int64_t cornerWidth;
     int64_t cornerHeight;
     EllipseRows corner;
-    RoundRectRows(int64_t w, int64_t h, int64_t cw, int64_t ch)
+    RoundRectRows(int64_t w, int64_t h, int64_t cw, int64_t ch, HalfWay halfWay)
         : width(w), height(h), cornerWidth(std::clamp<int64_t>(cw, 1, w)), cornerHeight(std::clamp<int64_t>(ch, 1, h)),
-          corner(cornerWidth, cornerHeight) {}
+          corner(cornerWidth, cornerHeight, halfWay) {}
     Span operator()(int64_t y) const {
         int64_t cornerRow = 0;
         if (y < cornerHeight / 2) cornerRow = y;
@@ -158,7 +175,7 @@ bool drawShape(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom,
     const auto [x, y, width, height] = shapeBox(*tools, left, top, right, bottom);
     const bool outlined = tools->pen->penWidth > 0;
     if (width <= 0 || height <= 0) return true;
-    const auto rowsOf = makeRows(width, height);
+    const auto rowsOf = makeRows(width, height, outlined ? HalfWay::Inner : HalfWay::Outer);
     const int64_t reach = tools->pen->penWidth;
     const int64_t first = std::max<int64_t>(0, tools->surface.clip.top - tools->surface.originY - y - reach);
     const int64_t last =
@@ -297,13 +314,13 @@ bool Rectangle(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom)
 bool Ellipse(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     if (!curveFits(left, top, right, bottom)) return false;
     return drawShape(dc, left, top, right, bottom,
-                     [](int64_t width, int64_t height) { return EllipseRows(width, height); });
+                     [](int64_t width, int64_t height, HalfWay halfWay) { return EllipseRows(width, height, halfWay); });
 }
 
 bool RoundRect(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom, int32_t width, int32_t height) {
     if (!curveFits(left, top, right, bottom)) return false;
-    return drawShape(dc, left, top, right, bottom, [width, height](int64_t w, int64_t h) {
-        return RoundRectRows(w, h, width, height);
+    return drawShape(dc, left, top, right, bottom, [width, height](int64_t w, int64_t h, HalfWay halfWay) {
+        return RoundRectRows(w, h, width, height, halfWay);
     });
 }
 

@@ -17,7 +17,8 @@ namespace {
 
 std::string modulePath;
 
-// The help page installed with the running program: share/rendaro beside bin/, or right beside it.
+// The help page installed with the running program: share/rendaro beside its folder (bin/ or
+// games/), or right beside it.
 std::string helpPagePath() {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();

@@ -29,6 +29,8 @@ rolled_and_back_to_person() { [[ $(saved_hex) != "$(cat "$work/saved_options.rec
 
 resumed_window_shows() { capture "$work/resumed.window.rgb" && same_picture "$work/resumed.window.rgb" "$work/before-close.rgb"; }
 
+help_opened() { [[ $(cat "$work/home/opened" 2>/dev/null) == "$work/prefix/share/rendaro/rendaro.html" ]]; }
+
 settled_window() {
     capture "$work/settle.a.rgb" && sleep 0.3 && capture "$work/settle.b.rgb" &&
         same_picture "$work/settle.a.rgb" "$work/settle.b.rgb"
@@ -81,6 +83,9 @@ poll resumed_window_shows ||
     fail_showing "the restarted program does not show the game it was closed on" before-close resumed.window
 cmp -s "$saved" "$work/before-close.rendart" && cmp -s "$work/config/Calverin/Rendaro" "$work/before-close.registry" ||
     fail "the restart changed the saved game"
+# F1 opens the help page installed beside the program's folder.
+xdotool key --window "$window" F1
+poll help_opened || fail "Help opened '$(cat "$work/home/opened" 2>/dev/null)', not the installed page"
 stop_program
 
 # rendaro-cli given the same two copies draws the resumed game, message included, the same way.

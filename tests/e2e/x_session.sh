@@ -83,7 +83,10 @@ start_session() {
     start_display
     cmake --install "$(dirname "$program")" --prefix "$work/prefix" >"$work/install.log" || fail "cmake --install failed"
     chmod -R a-w "$work/prefix"
-    mkdir -p "$work/home" "$work/config" "$work/runtime"
+    mkdir -p "$work/home" "$work/config" "$work/runtime" "$work/opener"
+    # A stand-in for the desktop's opener writes down the page Help asks for.
+    printf '#!/bin/sh\necho "$1" >"$HOME/opened"\n' >"$work/opener/xdg-open"
+    chmod 755 "$work/opener" "$work/opener/xdg-open"
     chmod 755 "$work"
     chmod 700 "$work/home" "$work/config" "$work/runtime"
     [[ ${#as_player[@]} -eq 0 ]] || chown nobody:nogroup "$work/home" "$work/config" "$work/runtime"
@@ -102,8 +105,8 @@ start_program() {
         timed=(bash -c 'export LD_PRELOAD=$1 RENDARO_STARTED_US=${EPOCHREALTIME/./}; exec "$2"' timed "$preload")
     started_us=$(now_us)
     (cd "$work/home" && exec "${as_player[@]}" env -u WAYLAND_DISPLAY -u XDG_STATE_HOME SDL_AUDIODRIVER=dummy \
-        HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" ASAN_OPTIONS=detect_leaks=0 \
-        "${timed[@]}" "$work/prefix/bin/rendaro" >>"$work/program.log" 2>&1) &
+        HOME="$work/home" PATH="$work/opener:$PATH" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime" ASAN_OPTIONS=detect_leaks=0 \
+        "${timed[@]}" "$work/prefix/games/rendaro" >>"$work/program.log" 2>&1) &
     program_pid=$!
     [[ ${1:-} == --no-wait ]] && return
     poll window_shown || fail "no window appeared: $(cat "$work/program.log")"
