@@ -132,14 +132,14 @@ void playTurnMoves() {
 
         if (pending.token != None) {
             const MoveScore verdict = judgePendingMove(v);
-            if (verdict.score >= ScoreNotEvaluated && listMoveKinds(v) == 0) {
+            if (verdict.score >= ScoreNotEvaluated && offerMoveKinds(v) == 0) {
                 refuseMove(verdict.score);
                 return;
             }
         }
         if (moveCount > 1 && pending.token != None && progressOf(pending.player, pending.token) != 0 &&
             kindOf(pending.player) == Human && slotOf(pending.player, pending.token).count > 1) {
-            if (game.moveKind == None && listMoveKinds(v) > 1) {
+            if (game.moveKind == None && offerMoveKinds(v) > 1) {
                 setTurnState(PickMove);
                 drawChoosePanel();
                 return;
