@@ -9,6 +9,7 @@
 #include "game/position.h"
 #include "game/track.h"
 #include "render/dice_row.h"
+#include "render/geometry.h"
 #include "render/panel.h"
 #include "render/tokens.h"
 #include "turn/messages.h"
@@ -16,12 +17,6 @@
 bool rollTapActive = false;
 
 namespace {
-
-constexpr int32_t TokenHitRadius = 9;
-constexpr int32_t DieLeft = 4, DieWidth = 20, DiePitch = 24;
-constexpr int32_t ChooseLeft = 65, ChooseWidth = 20, ChoosePitch = 30;
-constexpr int ChooseButtons = 5;
-constexpr int32_t RowTapDepth = 14;  // below the board's edge, inside the dice and the "Choose:" icons
 
 // Kinds of move: bits 0-1 own tokens, bits 2-3 partner tokens.
 enum MoveKind : uint8_t { KindOwn = 1, KindOwnPair = 3, KindPartner = 4, KindMixedPair = 5, KindPartnerPair = 12 };
@@ -43,9 +38,9 @@ enum class DieTap : uint8_t { Selected, Missed, NoDie };
 
 // Below the board: an unplayed die of the turn, a miss past the last die, or no die at x.
 DieTap selectDie(int32_t x) {
-    for (uint8_t i = 0; i < 3; ++i) {
+    for (uint8_t i = 0; i < DiceInRow; ++i) {
         if (i > sixesRolled()) return DieTap::Missed;
-        const int32_t left = DiePitch * i + DieLeft;
+        const int32_t left = dieLeft(i);
         if (x >= left && x <= left + DieWidth && !dieUsed(i)) {
             clearPendingMove();
             game.pendingMove.dieIndex = i;
@@ -109,7 +104,7 @@ void handleMoveKindTap(int32_t x, int32_t y) {
         setTurnState(PickToken);
     } else if (x >= ChooseLeft) {
         const int32_t i = (x - ChooseLeft) / ChoosePitch;
-        if (i >= ChooseButtons || x > ChoosePitch * i + ChooseLeft + ChooseWidth || game.moveKindChoices[i] == None) return;
+        if (i >= ChooseButtons || x > chooseLeft(i) + ChooseWidth || game.moveKindChoices[i] == None) return;
         game.moveKind = game.moveKindChoices[i];
         setTurnState(Playing);
     }
@@ -216,11 +211,11 @@ void restoreSelection() {
 }
 
 void dieTapPoint(uint8_t i, int32_t& x, int32_t& y) {
-    x = DiePitch * i + DieLeft + DieWidth / 2;
-    y = game.boardSize + RowTapDepth;
+    x = dieLeft(i) + DieWidth / 2;
+    y = game.boardSize + RowMiddle;
 }
 
 void choiceTapPoint(uint8_t i, int32_t& x, int32_t& y) {
-    x = ChoosePitch * i + ChooseLeft + ChooseWidth / 2;
-    y = game.boardSize + RowTapDepth;
+    x = chooseLeft(i) + ChooseWidth / 2;
+    y = game.boardSize + RowMiddle;
 }
