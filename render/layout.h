@@ -19,6 +19,8 @@ extern HBITMAP images[9];
 extern HDC drawSurface;
 
 inline HPEN greyPen() { return pens[GreyPenIndex]; }
+// Whether there is a surface to draw on: the simulator's games have none.
+inline bool drawing() { return drawSurface != nullptr; }
 
 void initScreenLayout();
 bool createDrawingResources();
