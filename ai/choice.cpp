@@ -76,8 +76,9 @@ void rateMoves(const Position& pos, Ladder ladder, MoveScore (&scores)[16], Best
     best.moveCount = static_cast<uint8_t>(best.countLast + best.countSix);
 }
 
-void findMoves() {
-    rateMoves(game, gameLadder(game), moveScores, bestMove);
+void rateTurnMoves() { rateMoves(game, gameLadder(game), moveScores, bestMove); }
+
+void pendChosenMove() {
     const uint8_t me = game.core.currentPlayer;
     if (game.players[me].kind == Computer || bestMove.moveCount == 1) {
         game.pendingMove = PendingMove{bestMove.dieIndex, bestMove.player, bestMove.token, bestMove.player2,

@@ -58,7 +58,7 @@ void refuseMove(int16_t score) {
     showPrompt();
 }
 
-// The rules' verdict on the pending single token moving alone by v. Asked only after findMoves on
+// The rules' verdict on the pending single token moving alone by v. Asked only after rateTurnMoves on
 // the same board and dice, which has most often rated that very move already.
 MoveScore judgePendingMove(uint8_t v) {
     MoveScore verdict{};
@@ -123,7 +123,8 @@ void endTurn() {
 
 void playTurnMoves() {
     while (!allDicePlayed()) {
-        findMoves();
+        rateTurnMoves();
+        pendChosenMove();
         dropForeignSelection();
         PendingMove& pending = game.pendingMove;
         const uint8_t moveCount = bestMove.moveCount;
@@ -169,6 +170,11 @@ void playTurnMoves() {
 }
 
 }  // namespace
+
+void resetTurnRecord() {
+    resetGameRecord();
+    resetMoveScores();
+}
 
 void handleTap(int32_t x, int32_t y) {
     drawSurface = GetDC();
