@@ -123,9 +123,15 @@ void replayStep(Position& pos, const MoveEvent& step) {
 }
 
 uint8_t moveToken(Position& pos, uint8_t colour, uint8_t token, int32_t steps) {
-    PlayerRecord& player = pos.players[colour];
-    const uint8_t progress = static_cast<uint8_t>(player.progress[token] + steps);  // modulo 256
+    const uint8_t progress = static_cast<uint8_t>(pos.players[colour].progress[token] + steps);  // modulo 256
     const uint8_t square = squareOf(colour, progress);
+    moveSlot(pos, colour, token, square);
+    pos.players[colour].progress[token] = progress;
+    return square;
+}
+
+void moveSlot(Position& pos, uint8_t colour, uint8_t token, uint8_t square) {
+    PlayerRecord& player = pos.players[colour];
     const uint16_t bit = static_cast<uint16_t>(1u << (4 * colour + token));
 
     BoardSlot& old = pos.board[player.slot[token]];
@@ -149,8 +155,6 @@ uint8_t moveToken(Position& pos, uint8_t colour, uint8_t token, int32_t steps) {
         pos.board[target] = BoardSlot{square, 1, bit};
     }
     player.slot[token] = target;
-    player.progress[token] = progress;
-    return square;
 }
 
 void setRolledDice(Position& pos, uint8_t sixes, uint8_t last) {

@@ -51,6 +51,8 @@ void replayStep(Position& pos, const MoveEvent& step);
 // slots: it leaves its slot (freeing it, stale values kept, when alone) and joins the slot of its new
 // square or the first free one. Returns the new square.
 uint8_t moveToken(Position& pos, uint8_t colour, uint8_t token, int32_t steps);
+// The slot part of moveToken: the token's slot moved to a square, its progress left as it was.
+void moveSlot(Position& pos, uint8_t colour, uint8_t token, uint8_t square);
 
 // The dice a turn's rolls leave to play: `sixes` sixes (0 to 2) and a final roll of 1 to 5, the
 // first die selected.

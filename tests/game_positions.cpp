@@ -36,29 +36,6 @@ uint8_t progressOn(uint8_t colour, uint8_t square) {
     return static_cast<uint8_t>((square + 44 - 11 * colour) % 44);
 }
 
-void putOnSquare(uint8_t colour, uint8_t token, uint8_t square) {
-    const uint16_t bit = static_cast<uint16_t>(1u << (4 * colour + token));
-    BoardSlot& from = slotOf(colour, token);
-    if (from.count == 1) {
-        from.square = None;
-    } else {
-        --from.count;
-        from.tokenMask = static_cast<uint16_t>(from.tokenMask & ~bit);
-    }
-    uint8_t target = None;
-    for (uint8_t i = 0; i < 16 && target == None; ++i)
-        if (game.board[i].square == square) target = i;
-    if (target != None) {
-        ++game.board[target].count;
-        game.board[target].tokenMask = static_cast<uint16_t>(game.board[target].tokenMask | bit);
-    } else {
-        for (uint8_t i = 0; i < 16 && target == None; ++i)
-            if (game.board[i].square == None) target = i;
-        game.board[target] = BoardSlot{square, 1, bit};
-    }
-    game.players[colour].slot[token] = target;
-}
-
 void setDice(uint8_t last, uint8_t sixes, uint8_t sixesPlayed, bool lastPlayed) {
     setLastDie(last);
     setSixesRolled(sixes);
@@ -74,7 +51,7 @@ void setUpPosition(bool partners) {
 }
 
 void placeToken(uint8_t colour, uint8_t token, uint8_t progress) {
-    putOnSquare(colour, token, squareOf(colour, progress));
+    moveSlot(game, colour, token, squareOf(colour, progress));
     game.players[colour].progress[token] = progress;
 }
 

@@ -18,9 +18,6 @@ void arrange(uint32_t flags, const std::vector<Placed>& tokens);
 std::vector<Placed> pairOn(uint8_t colour, uint8_t square, std::vector<Placed> others = {});
 // The progress at which a colour stands on a main-track square (1..44).
 uint8_t progressOn(uint8_t colour, uint8_t square);
-// Moves one token's board slot to a square (0 yard, 61 home) as the game keeps slots, a freed slot
-// keeping its stale count and mask, without playing a move; its progress is left as it was.
-void putOnSquare(uint8_t colour, uint8_t token, uint8_t square);
 // A new game's line-up without Quick Start: every token in the yard, colour 0 to roll. Partners:
 // colours 1 and 3 are the computer's; otherwise they are absent and colour 2 is the computer's.
 void setUpPosition(bool partners);
