@@ -123,8 +123,6 @@ bool askYesNo(int stringId) {
     return *box.answer;
 }
 
-Rect questionButtonRect(bool yes) { return openQuestion != nullptr ? openQuestion->button(yes) : Rect{0, 0, 0, 0}; }
-
 void answerQuestion(bool yes) {
     if (openQuestion != nullptr)
         openQuestion->answer = yes;
