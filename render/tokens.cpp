@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int16_t NoMove = 30000;
 constexpr int32_t MaxDrawnOnSquare = 8;
 
 bool onTrackOrColumn(uint8_t s) { return s >= 1 && s <= 60; }
@@ -26,7 +25,7 @@ void forEachMovableToken(F f) {
     const int row = game.pendingMove.dieIndex != sixesRolled() ? 1 : 0;
     const int candidates = flag(FlagPartners) ? 8 : 4;
     for (int i = 0; i < candidates; ++i) {
-        if (moveScores[i + 8 * row].score >= NoMove) continue;
+        if (moveScores[i + 8 * row].score >= ScoreNotEvaluated) continue;
         f(static_cast<uint8_t>((game.core.currentPlayer + (i > 3 ? 2 : 0)) % 4), static_cast<uint8_t>(i % 4));
     }
 }
