@@ -74,6 +74,8 @@ TEST(Position, WhatTheRulesAllow) {
         {"an own pair one past home", {0, {{0, 0, 47}, {0, 1, 47}}, 4, 0}, {0, 0, 0, 0, 1}, false},
         {"a pair by an odd die", {0, {{0, 0, 20}, {0, 1, 20}}, 3, 0}, {0, 0, 0, 0, 1}, false},
         {"a pair on two squares", {0, {{0, 0, 20}, {0, 1, 21}}, 4, 0}, {0, 0, 0, 0, 1}, false},
+        {"a pair past a foe pair, which the ladder never moves", {0, pairOn(1, 11, {{0, 0, 10}, {0, 1, 10}}), 3, 1},
+         {0, 0, 0, 0, 1}, true},
         {"a mixed pair lands on the last shared square", {FlagPartners, {{0, 0, 41}, {2, 0, shared}}, 4, 0},
          {0, 0, 0, 2, 0}, true},
         {"a mixed pair at the home column's entry", {FlagPartners, {{0, 0, 42}, {2, 0, progressOn(2, 42)}}, 4, 0},
@@ -132,4 +134,11 @@ TEST(Position, ACaptureWalksTheFoeHomeSquareBySquare) {
     EXPECT_EQ(events.list[3].colour, 1);
     passTurn(pos);
     EXPECT_TRUE(positionIsSound(pos));
+}
+
+TEST(Position, MovesToTheSamePositionAreListedOnce) {
+    // Four yard tokens and a six: one move; the final 3 moves none of them.
+    MoveList list;
+    listMoves(arranged({0, {}, 3, 1}), list);
+    EXPECT_EQ(list.count, 1);
 }
