@@ -43,10 +43,10 @@ bool singleAllowed(const Position& pos, uint8_t p, uint8_t t, uint8_t v) {
 }
 
 bool pairAllowed(const Position& pos, const Move& move, uint8_t v) {
+    if (move.token2 > 3 || !onSideToPlay(pos, move.player2)) return false;
     const uint8_t p = progressOf(pos, move.player, move.token), p2 = progressOf(pos, move.player2, move.token2);
     const uint8_t h = v / 2;
-    if (move.token2 > 3 || !onSideToPlay(pos, move.player2) || v % 2 != 0 || p == 0 || p2 == 0 ||
-        (move.player == move.player2 && move.token == move.token2) ||
+    if (v % 2 != 0 || p == 0 || p2 == 0 || (move.player == move.player2 && move.token == move.token2) ||
         pos.players[move.player].slot[move.token] != pos.players[move.player2].slot[move.token2])
         return false;
     if (move.player == move.player2) return p + h <= ProgressHome;
