@@ -22,11 +22,12 @@ struct MoveEvent {
     int8_t steps, left;
 };
 
-// A walk takes one step per square when tokens are animated, else one in all: a move's own walk and
-// a capture's walk back (43 squares at most) stay well within this.
-constexpr int MoveEventCapacity = 64;
+// A walk takes one step per square when tokens are animated, else one in all. At most: a yard exit,
+// six steps, a token home, a capture sending back every token of a side (a pair may land on a stack
+// of eight), each from as far as the track's last square, and a won game.
+constexpr int MoveEventCapacity = 1 + 6 + 1 + 1 + 8 * 43 + 1;
 struct MoveEvents {
-    uint8_t count;
+    uint16_t count;
     MoveEvent list[MoveEventCapacity];
 };
 

@@ -28,7 +28,7 @@ Position arranged(const Setting& s) {
 // A letter an event: Y a yard exit, S a step forward, B a step back, H home, C a capture, W won.
 std::string letters(const MoveEvents& events) {
     std::string out;
-    for (uint8_t i = 0; i < events.count; ++i) {
+    for (uint16_t i = 0; i < events.count; ++i) {
         const MoveEvent& e = events.list[i];
         switch (e.kind) {
         case MoveEventKind::YardExit: out += 'Y'; break;
@@ -119,14 +119,14 @@ TEST(Position, WhatAMoveReportsInOrder) {
         EXPECT_EQ(progressOf(pos, row.after.colour, row.after.token), row.after.progress) << row.what;
         // Replaying the steps walks the position before the move to the one after it.
         Position replayed = before;
-        for (uint8_t i = 0; i < events.count; ++i)
+        for (uint16_t i = 0; i < events.count; ++i)
             if (events.list[i].kind == MoveEventKind::Step) replayStep(replayed, events.list[i]);
         EXPECT_EQ(std::memcmp(replayed.board, pos.board, sizeof pos.board), 0) << row.what;
         EXPECT_EQ(std::memcmp(replayed.players, pos.players, sizeof pos.players), 0) << row.what;
     }
 }
 
-TEST(Position, ACaptureWalksTheFoeHomeSquareBySquare) {
+TEST(Position, ACaptureWalksEveryTokenItTakesHomeSquareBySquare) {
     Position pos = arranged({Steps | FlagPartners, {{0, 0, 2}, {1, 0, foeOn5}}, 3, 0});
     MoveEvents events;
     ASSERT_TRUE(applyMove(pos, Move{0, 0, 0, None, None}, events));
@@ -134,6 +134,14 @@ TEST(Position, ACaptureWalksTheFoeHomeSquareBySquare) {
     EXPECT_EQ(events.list[3].colour, 1);
     passTurn(pos);
     EXPECT_TRUE(positionIsSound(pos));
+
+    // A pair landing on a square the other side holds with three tokens sends all three back.
+    const Position before = arranged({Steps | FlagPartners, {{1, 0, 1}, {1, 1, 1}, {0, 0, 14}, {0, 1, 14}, {2, 1, 36}}, 4, 0});
+    pos = before;
+    pos.core.currentPlayer = 1;
+    ASSERT_TRUE(applyMove(pos, Move{0, 1, 0, 1, 1}, events));
+    EXPECT_EQ(letters(events), "SSC" + std::string(14 + 14 + 36, 'B'));
+    EXPECT_EQ(progressOf(pos, 2, 1), 0);
 }
 
 TEST(Position, MovesToTheSamePositionAreListedOnce) {
