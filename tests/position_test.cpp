@@ -74,7 +74,7 @@ TEST(Position, WhatTheRulesAllow) {
         {"an own pair one past home", {0, {{0, 0, 47}, {0, 1, 47}}, 4, 0}, {0, 0, 0, 0, 1}, false},
         {"a pair by an odd die", {0, {{0, 0, 20}, {0, 1, 20}}, 3, 0}, {0, 0, 0, 0, 1}, false},
         {"a pair on two squares", {0, {{0, 0, 20}, {0, 1, 21}}, 4, 0}, {0, 0, 0, 0, 1}, false},
-        {"a pair past a foe pair, which the ladder never moves", {0, pairOn(1, 11, {{0, 0, 10}, {0, 1, 10}}), 3, 1},
+        {"a pair past a foe pair, which the ladder never moves", {0, pairOn(3, 11, {{0, 0, 10}, {0, 1, 10}}), 3, 1},
          {0, 0, 0, 0, 1}, true},
         {"a mixed pair lands on the last shared square", {FlagPartners, {{0, 0, 41}, {2, 0, shared}}, 4, 0},
          {0, 0, 0, 2, 0}, true},
