@@ -56,7 +56,7 @@ void drawTokenDisc(uint8_t colour, int32_t x, int32_t y) {
 }
 
 void drawStack(uint8_t slot) {
-    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
+    if (!drawing()) return;
     const BoardSlot& here = game.board[slot];
     const uint8_t s = here.square;
     const bool onTrack = onTrackOrColumn(s);
@@ -83,7 +83,7 @@ void drawAllStacks() {
 }
 
 void eraseToken(uint8_t square, uint8_t colour, uint8_t token) {
-    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
+    if (!drawing()) return;
     const int32_t S = game.boardSize;
     int32_t x = 0, y = 0;
     tokenPoint(square, colour, token, x, y);
