@@ -2,8 +2,7 @@
 #include "tests/game_positions.h"
 
 #include "game/game_state.h"
-#include "ai/choice.h"
-#include "game/moves.h"
+#include "game/position.h"
 #include "game/track.h"
 
 void startPosition(uint32_t flags) {
@@ -58,48 +57,4 @@ void placeToken(uint8_t colour, uint8_t token, uint8_t progress) {
 void setTurn(TurnState state, uint8_t last, uint8_t sixes, uint8_t sixesPlayed, bool lastPlayed) {
     setTurnState(state);
     setDice(last, sixes, sixesPlayed, lastPlayed);
-}
-
-int playComputerTurn(uint8_t sixes, uint8_t last, bool display, void (*afterMove)()) {
-    setDice(last, sixes);
-    int moves = 0;
-    while (!(lastDieUsed() && sixesUsed() >= sixesRolled())) {
-        rateTurnMoves();
-        pendChosenMove();
-        if (bestMove.moveCount == 0) break;
-        const Move move = game.pendingMove;
-        const uint8_t value = dieValue(move.dieIndex);
-        if (display) {
-            playMove(move, value);
-        } else {
-            MoveEvents events;
-            walkMove(game, move, value, events);
-        }
-        markDiePlayed(game, value);
-        ++moves;
-        if (afterMove) afterMove();
-    }
-    return moves;
-}
-
-int playComputerGame(uint32_t seed, bool display, int maxTurns, void (*afterMove)()) {
-    uint32_t state = seed;
-    auto roll = [&state] {
-        state = state * 1103515245u + 12345u;
-        return static_cast<uint8_t>((state >> 16) % 6 + 1);
-    };
-    for (PlayerRecord& player : game.players)
-        if (player.kind != Absent) player.kind = Computer;
-    for (int turn = 1; turn <= maxTurns; ++turn) {
-        uint8_t sixes = 0, last = roll();
-        while (last == 6 && sixes < 2) {
-            ++sixes;
-            last = roll();
-        }
-        if (last != 6) playComputerTurn(sixes, last, display, afterMove);  // a third six loses the turn
-        if (sideHasWon(game, game.core.currentPlayer)) return turn;
-        do game.core.currentPlayer = (game.core.currentPlayer + 1) % 4;
-        while (game.players[game.core.currentPlayer].kind == Absent);
-    }
-    return maxTurns;
 }
