@@ -5,6 +5,7 @@
 
 #include "game/game_state.h"
 #include "platform/window/messages.h"
+#include "render/geometry.h"
 #include "render/layout.h"
 #include "render/tokens.h"
 #include "resources/ids.h"
@@ -29,7 +30,7 @@ bool loadMessage(int id, char (&to)[MessageCapacity]) {
 Rect belowBoard(int32_t left, int32_t right) { return Rect{left, game.boardSize + 2, right, screenHeight - 1}; }
 
 void clearWhite(const Rect& area) {
-    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
+    if (!drawing()) return;
     useStock(WHITE_PEN);
     useStock(WHITE_BRUSH);
     Rectangle(drawSurface, area.left, area.top, area.right, area.bottom);
@@ -59,7 +60,7 @@ void setMessage(int id, bool invalidate) {
 }
 
 void drawMessagePanel() {
-    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
+    if (!drawing()) return;
     clearMessageArea();
     if (!(flag(FlagShowTips) || turnState() == GameOver) || messageText[0] == '\0') return;
     const Rect box{PanelSplitX, game.boardSize + 2, screenWidth - game.boardSize / 6, screenHeight};
@@ -81,9 +82,9 @@ void drawChoosePanel() {
     clearMessageArea();
     char caption[MessageCapacity];
     if (loadMessage(MsgChoose, caption)) drawTextAt(caption, 4, S + 8);
-    for (int32_t k = 0; k < 5; ++k) {
+    for (int32_t k = 0; k < ChooseButtons; ++k) {
         const uint8_t code = game.moveKindChoices[k];
         if (code == None) break;
-        drawTokenIcons(code, 75 + 30 * k, S + 14);
+        drawTokenIcons(code, chooseLeft(k) + ChooseWidth / 2, S + RowMiddle);
     }
 }

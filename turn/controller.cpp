@@ -14,6 +14,7 @@
 #include "platform/window/messages.h"
 #include "render/board.h"
 #include "render/dice_row.h"
+#include "render/geometry.h"
 #include "render/layout.h"
 #include "render/panel.h"
 #include "render/tokens.h"
@@ -25,16 +26,13 @@ uint32_t movesPlayed = 0;
 
 namespace {
 
-constexpr int32_t RollAreaInset = 34;  // the Roll area starts this far left of the board's right edge
-constexpr int32_t RollTapInset = 33;   // where the computer's own taps land, inside that area
 constexpr int32_t RefusalPauseMs = 550;
-constexpr uint32_t HomeProgressPerColour = 4 * ProgressHome;
 
 uint8_t kindOf(uint8_t colour) { return game.players[colour].kind; }
 uint8_t currentKind() { return kindOf(game.core.currentPlayer); }
 
 bool inRollArea(int32_t x, int32_t y) {
-    return x >= game.boardSize - RollAreaInset && y >= game.boardSize + 1;
+    return x >= game.boardSize - RollButtonInset && y >= game.boardSize + 1;
 }
 
 // Whose roll it is: a person is asked to tap, the computer's roll is announced.
@@ -60,7 +58,7 @@ void refuseMove(int16_t score) {
     showPrompt();
 }
 
-// The rules' verdict on the pending single token moving alone by v. Asked only after findMoves on
+// The rules' verdict on the pending single token moving alone by v. Asked only after rateTurnMoves on
 // the same board and dice, which has most often rated that very move already.
 MoveScore judgePendingMove(uint8_t v) {
     MoveScore verdict{};
@@ -72,17 +70,11 @@ MoveScore judgePendingMove(uint8_t v) {
 void playPendingMove() {
     const uint8_t v = dieValue(game.pendingMove.dieIndex);
     const uint8_t mover = game.pendingMove.player;
-    playMove(packMove(game.pendingMove), game.pendingMove.token2, v, true);
+    playMove(game.pendingMove, v);
     ++movesPlayed;
-    if (v == 6) {
-        setSixesUsed(sixesUsed() + 1u);
-    } else {
-        setLastDieUsed(true);
-    }
+    markDiePlayed(game, v);
     // After a restart mid-turn there is no snapshot yet: the button stays off until the next roll.
     if (kindOf(mover) == Human && undoSnapshotTaken()) enableMenuButton(CmdUndo, true);
-    clearPendingMove();
-    game.pendingMove.dieIndex = firstUnplayedDie();
     game.moveKind = None;
     drawDiceRow();
 }
@@ -118,22 +110,21 @@ void prepareRoll() {
 
 void endTurn() {
     drawTurnMarker(true);
-    if (sideProgress(game.core.currentPlayer) == HomeProgressPerColour * (1 + partnersBit())) {
+    if (sideHasWon(game, game.core.currentPlayer)) {
         finishGame();
         return;
     }
-    game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
+    passTurn(game);
     drawTurnMarker(false);
     setMessage(rollMessageId(), false);
-    game.core.flags &= ~DiceBitsMask;
-    clearPendingMove();
     game.moveKind = None;
     prepareRoll();
 }
 
 void playTurnMoves() {
     while (!allDicePlayed()) {
-        findMoves();
+        rateTurnMoves();
+        pendChosenMove();
         dropForeignSelection();
         PendingMove& pending = game.pendingMove;
         const uint8_t moveCount = bestMove.moveCount;
@@ -141,14 +132,14 @@ void playTurnMoves() {
 
         if (pending.token != None) {
             const MoveScore verdict = judgePendingMove(v);
-            if (verdict.score >= ScoreNotEvaluated && listMoveKinds(v) == 0) {
+            if (verdict.score >= ScoreNotEvaluated && offerMoveKinds(v) == 0) {
                 refuseMove(verdict.score);
                 return;
             }
         }
         if (moveCount > 1 && pending.token != None && progressOf(pending.player, pending.token) != 0 &&
             kindOf(pending.player) == Human && slotOf(pending.player, pending.token).count > 1) {
-            if (game.moveKind == None && listMoveKinds(v) > 1) {
+            if (game.moveKind == None && offerMoveKinds(v) > 1) {
                 setTurnState(PickMove);
                 drawChoosePanel();
                 return;
@@ -179,6 +170,11 @@ void playTurnMoves() {
 }
 
 }  // namespace
+
+void resetTurnRecord() {
+    resetGameRecord();
+    resetMoveScores();
+}
 
 void handleTap(int32_t x, int32_t y) {
     drawSurface = GetDC();

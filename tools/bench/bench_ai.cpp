@@ -4,7 +4,7 @@
 #include "ai/choice.h"
 #include "ai/evaluate.h"
 #include "game/game_state.h"
-#include "game/moves.h"
+#include "game/position.h"
 #include "game/setup.h"
 
 namespace {
@@ -40,7 +40,7 @@ void setUp(const Position& position) {
     game.core.flags = position.flags;
     setUpBoard(CmdOnePlayerGame);
     for (const Placement& t : position.tokens)
-        moveToken(t.colour, t.token, t.progress - game.players[t.colour].progress[t.token]);
+        moveToken(game, t.colour, t.token, t.progress - game.players[t.colour].progress[t.token]);
     game.core.currentPlayer = position.player;
     setSixesRolled(position.sixes);
     setLastDie(position.last);
@@ -61,7 +61,8 @@ void chooseMove(benchmark::State& state) {
     setUp(Positions[state.range(0)]);
     state.SetLabel(Positions[state.range(0)].name);
     for (auto _ : state) {
-        findMoves();
+        rateTurnMoves();
+        pendChosenMove();
         benchmark::DoNotOptimize(bestMove);
     }
 }
@@ -73,9 +74,10 @@ void chooseMoveAfterMove(benchmark::State& state) {
     state.SetLabel(Positions[state.range(0)].name);
     int32_t step = 1;
     for (auto _ : state) {
-        moveToken(2, 0, step);
+        moveToken(game, 2, 0, step);
         step = -step;
-        findMoves();
+        rateTurnMoves();
+        pendChosenMove();
         benchmark::DoNotOptimize(bestMove);
     }
 }

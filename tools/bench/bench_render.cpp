@@ -2,13 +2,14 @@
 #include <benchmark/benchmark.h>
 
 #include "game/game_state.h"
-#include "game/moves.h"
+#include "game/position.h"
 #include "game/setup.h"
 #include "platform/window/messages.h"
 #include "platform/canvas/screen.h"
 #include "render/board.h"
 #include "render/layout.h"
 #include "render/panel.h"
+#include "turn/controller.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ int32_t quietWindow(uint32_t, uint32_t, int32_t) { return 0; }
 // Four colours in two teams, tokens spread over the track, a stack, a home column and home, two dice shown.
 void midGamePosition() {
     initScreenLayout();
+    resetTurnRecord();
     setUpBoard(CmdOnePlayerGame);
     struct Step {
         uint8_t colour, token;
@@ -24,9 +26,9 @@ void midGamePosition() {
     };
     const Step steps[] = {{0, 0, 20}, {0, 1, 1},  {0, 2, 46}, {0, 3, 48}, {1, 0, 14}, {1, 1, 9},
                           {2, 0, 33}, {2, 1, 11}, {2, 2, 1},  {3, 0, 5},  {3, 1, 44}};
-    for (const Step& s : steps) moveToken(s.colour, s.token, s.steps - progressOf(s.colour, s.token));
+    for (const Step& s : steps) moveToken(game, s.colour, s.token, s.steps - progressOf(s.colour, s.token));
     // Colour 2 joins colour 0 on its square to make a stack.
-    moveToken(2, 3, 30);
+    moveToken(game, 2, 3, 30);
     setTurnState(PickToken);
     setSixesRolled(1);
     setLastDie(4);
