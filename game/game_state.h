@@ -28,6 +28,9 @@ constexpr uint32_t LastDieUsedBit = 1u << 18;
 constexpr uint32_t DiceBitsMask = 0xFFu << 11;  // bits 11..18: the dice of the turn
 constexpr uint32_t FlagPartners = 1u << 19;
 constexpr uint32_t FlagOnePlayer = 1u << 20;
+// Hard is stored as Hard and Normal together, so a program that knows only Normal plays it as Normal;
+// Hard is whatever this bit says, whatever bit 10 says.
+constexpr uint32_t FlagHard = 1u << 21;
 constexpr uint32_t OptionBitsMask = 0x7F0;      // bits 4..10
 constexpr uint32_t DefaultFlags = 0x6F0;
 
@@ -104,6 +107,16 @@ extern char messageText[MessageCapacity];
 inline bool flag(uint32_t bit) { return (game.core.flags & bit) != 0; }
 inline void setFlag(uint32_t bit, bool on) { game.core.flags = on ? (game.core.flags | bit) : (game.core.flags & ~bit); }
 inline uint32_t partnersBit() { return flag(FlagPartners) ? 1 : 0; }
+
+// The computer's difficulty, in the order the Options list shows it.
+enum class Difficulty : uint8_t { Easy = 0, Normal = 1, Hard = 2 };
+inline Difficulty difficulty() {
+    return flag(FlagHard) ? Difficulty::Hard : flag(FlagNormal) ? Difficulty::Normal : Difficulty::Easy;
+}
+inline void setDifficulty(Difficulty d) {
+    setFlag(FlagNormal, d != Difficulty::Easy);
+    setFlag(FlagHard, d == Difficulty::Hard);
+}
 
 inline TurnState turnState() { return static_cast<TurnState>(game.core.flags & TurnStateMask); }
 inline void setTurnState(TurnState s) { game.core.flags = (game.core.flags & ~TurnStateMask) | s; }

@@ -149,7 +149,7 @@ int runRolls(const SimOptions& options, PendingFile& plot) {
 int runDump(const SimOptions& options) {
     startGame(options, options.seed);
     setModulePath(options.dump + "/rendaro");
-    setFlag(FlagNormal, options.normal[0]);  // both sides alike: the one difficulty rendaro-cli keeps
+    setDifficulty(options.sides[0]);  // both sides alike: the one difficulty rendaro-cli keeps
     packRecord();
     if (!transferSaveFile(saveBuffer, true)) return fail("cannot write the saved game into --dump " + options.dump, 2);
     static uint8_t rolls[LoggedRolls];

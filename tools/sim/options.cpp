@@ -8,12 +8,14 @@ namespace {
 
 constexpr const char* Usage =
     "usage: rendaro-sim [--games N] [--seed S] [--mode partners|short] [--quick-start on|off] "
-    "[--sides normal|easy,normal|easy] [--swap] [--jobs J] [--csv FILE] [--plot FILE.png] [--dump DIR] "
+    "[--sides easy|normal|hard,easy|normal|hard] [--swap] [--jobs J] [--csv FILE] [--plot FILE.png] [--dump DIR] "
     "[--rolls N]";
 
-std::optional<bool> parseDifficulty(std::string_view text) {
-    if (text == "normal") return true;
-    if (text == "easy") return false;
+constexpr Difficulty Difficulties[] = {Difficulty::Easy, Difficulty::Normal, Difficulty::Hard};
+
+std::optional<Difficulty> parseDifficulty(std::string_view text) {
+    for (const Difficulty d : Difficulties)
+        if (text == difficultyName(d)) return d;
     return std::nullopt;
 }
 
@@ -75,8 +77,8 @@ bool applyValue(std::string_view name, std::string_view value, SimOptions& optio
             error = "--sides needs two difficulties, such as normal,easy";
             return false;
         }
-        options.normal[0] = *first;
-        options.normal[1] = *second;
+        options.sides[0] = *first;
+        options.sides[1] = *second;
         return true;
     }
     options.swap = true;  // the one flag
@@ -84,6 +86,11 @@ bool applyValue(std::string_view name, std::string_view value, SimOptions& optio
 }
 
 }  // namespace
+
+const char* difficultyName(Difficulty difficulty) {
+    static constexpr const char* Names[] = {"easy", "normal", "hard"};
+    return Names[static_cast<int>(difficulty)];
+}
 
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string_view>& args, std::string& error) {
     SimOptions options;
@@ -95,7 +102,7 @@ std::optional<SimOptions> parseSimOptions(const std::vector<std::string_view>& a
         return applyValue(name, value, options, error);
     };
     if (!walkOptions(args, names, apply, error)) return std::nullopt;
-    if (!options.dump.empty() && options.normal[0] != options.normal[1]) {
+    if (!options.dump.empty() && options.sides[0] != options.sides[1]) {
         error = "--dump needs the same difficulty on both sides (rendaro-cli has one for all computers)";
         return std::nullopt;
     }
