@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ai/hard.h"
 #include "game/game_state.h"
 #include "persist/savefile.h"
 #include "platform/system/program.h"
@@ -179,6 +180,7 @@ int main(int argc, char** argv) {
     auto options = parseSimOptions(args, error);
     if (!options) return fail(error, 2);
     if (!options->seedGiven) options->seed = clockSeed();
+    if (options->hardWeights) hardWeights = *options->hardWeights;
     if (!options->dump.empty()) return runDump(*options);
 
     PendingFile csv{options->csv, {}}, plot{options->plot, {}};

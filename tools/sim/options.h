@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ai/hard.h"
 #include "game/game_state.h"
 
 constexpr int64_t MaxGames = 1'000'000;
@@ -25,6 +26,7 @@ struct SimOptions {
     std::string csv;
     std::string plot;
     std::string dump;  // replay folder for rendaro-cli: the first game only
+    std::optional<HardWeights> hardWeights;  // Hard's judgement for a tuning run, instead of its own
 };
 
 // The word --sides takes for a difficulty, and names it by in the tables.
