@@ -268,11 +268,13 @@ int64_t leafValue(uint8_t side, bool replies) {
         HardMove moves[MaxMoves];
         const int count = listMoves(moves);
         const StoredBlocks before = game;
-        int64_t worst = count == 0 ? judge(side, side) : WinValue;
+        // After a six the same side rolls again.
+        const uint8_t after = face == 6 ? foe : side;
+        int64_t worst = count == 0 ? judge(side, after) : WinValue;
         for (int i = 0; i < count; ++i) {
             static_cast<StoredBlocks&>(game) = before;
             applyMove(moves[i]);
-            const int64_t value = sideFinished(foe) ? -WinValue : judge(side, side);
+            const int64_t value = sideFinished(foe) ? -WinValue : judge(side, after);
             if (value < worst) worst = value;
         }
         total += worst;
