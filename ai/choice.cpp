@@ -7,20 +7,14 @@
 BestMove bestMove{};
 MoveScore moveScores[16]{};
 
-namespace {
-
-// The two rungs of the ladder that move two tokens together.
 bool isPairScore(int16_t score) { return (score >= 140 && score <= 260) || (score > 1539 && score < 1661); }
 
-// The first side token sharing the mover's square, in bit order, that is not the mover.
-void pairPartner(uint8_t colour, uint8_t token, uint8_t& colour2, uint8_t& token2) {
-    const uint8_t slot = game.players[colour].slot[token];
+void pairPartner(const Position& pos, uint8_t colour, uint8_t token, uint8_t& colour2, uint8_t& token2) {
+    const uint8_t slot = pos.players[colour].slot[token];
     colour2 = token2 = None;
-    findTokenInSlot(slot, 0, sideMask(colour), colour2, token2);
-    if (colour2 == colour && token2 == token) findTokenInSlot(slot, 1, sideMask(colour), colour2, token2);
+    findTokenInSlot(pos, slot, 0, sideMask(pos, colour), colour2, token2);
+    if (colour2 == colour && token2 == token) findTokenInSlot(pos, slot, 1, sideMask(pos, colour), colour2, token2);
 }
-
-}  // namespace
 
 bool findRating(uint8_t colour, uint8_t token, uint8_t die, MoveScore& out) {
     const uint8_t me = game.core.currentPlayer;
@@ -38,13 +32,13 @@ void resetMoveScores() {
     for (MoveScore& m : moveScores) m.score = ScoreNotEvaluated;
 }
 
-void findMoves() {
-    bestMove = BestMove{None, None, None, None, None, 0, 0, 0, ScoreNotEvaluated};
+void rateMoves(const Position& pos, Ladder ladder, MoveScore (&scores)[16], BestMove& best) {
+    best = BestMove{None, None, None, None, None, 0, 0, 0, ScoreNotEvaluated};
     bool yardSeen[2] = {false, false};
-    const uint8_t me = game.core.currentPlayer;
-    const uint8_t candidates = flag(FlagPartners) ? 8 : 4;
+    const uint8_t me = pos.core.currentPlayer;
+    const uint8_t candidates = flag(pos, FlagPartners) ? 8 : 4;
     TrackView track;
-    viewTrack(me, track);
+    viewTrack(pos, me, track);
 
     for (uint8_t i = 0; i < candidates; ++i) {
         const uint8_t group = i >= 4 ? 1 : 0;
@@ -52,31 +46,35 @@ void findMoves() {
         const uint8_t token = i % 4;
         TokenSight sight{};
         for (uint8_t d = 0; d < 2; ++d) {
-            MoveScore& rated = moveScores[i + 8 * d];
-            const bool available = d == 0 ? !lastDieUsed() : sixesRolled() > sixesUsed();
+            MoveScore& rated = scores[i + 8 * d];
+            const bool available = d == 0 ? !lastDieUsed(pos) : sixesRolled(pos) > sixesUsed(pos);
             if (!available) {
                 rated.score = ScoreNotEvaluated;
                 continue;
             }
-            evaluateMove(track, colour, token, d == 0 ? lastDie() : 6, rated, sight);
-            if (rated.score < bestMove.bestScore) {
-                bestMove.bestScore = rated.score;
-                bestMove.player = colour;
-                bestMove.token = token;
-                bestMove.dieIndex = d == 1 ? sixesUsed() : sixesRolled();
-                if (isPairScore(rated.score)) pairPartner(colour, token, bestMove.player2, bestMove.token2);
-                else bestMove.player2 = bestMove.token2 = None;
+            evaluateMove(pos, ladder, track, colour, token, d == 0 ? lastDie(pos) : 6, rated, sight);
+            if (rated.score < best.bestScore) {
+                best.bestScore = rated.score;
+                best.player = colour;
+                best.token = token;
+                best.dieIndex = d == 1 ? sixesUsed(pos) : sixesRolled(pos);
+                if (isPairScore(rated.score)) pairPartner(pos, colour, token, best.player2, best.token2);
+                else best.player2 = best.token2 = None;
             }
-            if (rated.score < ScoreNotEvaluated) ++(d == 0 ? bestMove.countLast : bestMove.countSix);
-            if (d == 1 && progressOf(colour, token) == 0) {
+            if (rated.score < ScoreNotEvaluated) ++(d == 0 ? best.countLast : best.countSix);
+            if (d == 1 && progressOf(pos, colour, token) == 0) {
                 // Any yard token of a colour brought out by a six is the same move.
-                if (yardSeen[group]) --bestMove.countSix;
+                if (yardSeen[group]) --best.countSix;
                 yardSeen[group] = true;
             }
         }
     }
-    bestMove.moveCount = static_cast<uint8_t>(bestMove.countLast + bestMove.countSix);
+    best.moveCount = static_cast<uint8_t>(best.countLast + best.countSix);
+}
 
+void findMoves() {
+    rateMoves(game, gameLadder(game), moveScores, bestMove);
+    const uint8_t me = game.core.currentPlayer;
     if (game.players[me].kind == Computer || bestMove.moveCount == 1) {
         game.pendingMove = PendingMove{bestMove.dieIndex, bestMove.player, bestMove.token, bestMove.player2,
                                        bestMove.token2};

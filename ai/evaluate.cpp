@@ -7,41 +7,96 @@
 
 namespace {
 
+// What the rungs of the ladder ask about one token and one die.
+struct Rating {
+    const Position& pos;
+    uint8_t c, t, v, h;
+    int32_t p;
+    uint32_t T;
+    bool pairDie;
+    const BoardSlot& here;
+    uint16_t mine;
+};
+
 bool landsSafe(uint8_t colour, uint32_t progress) {
     return progress >= 44 || isSafeSquare(squareOf(colour, progress));
 }
 
 // Score of a six for a token still in the yard.
-int16_t entryScore(uint8_t c, uint32_t T) {
-    if (entryCaptureChance(c, T)) return 500;
+int16_t entryScore(const Position& pos, uint8_t c, uint32_t T) {
+    if (entryCaptureChance(pos, c, T)) return 500;
     int32_t inYard = 0, onStart = 0;
-    if (flag(FlagPartners)) {
+    if (flag(pos, FlagPartners)) {
         for (uint8_t t = 0; t < 4; ++t) {
-            inYard += progressOf(c, t) == 0;
-            onStart += progressOf(c, t) == 1;
+            inYard += progressOf(pos, c, t) == 0;
+            onStart += progressOf(pos, c, t) == 1;
         }
     }
     return static_cast<int16_t>(4 * (150 + onStart) - inYard);
 }
 
+// The rungs only Normal climbs, above the pair rung: a pair or a single landing on a foe. False
+// when none applies.
+bool captureRungs(const Rating& r, const Neighbourhood& around, MoveScore& out) {
+    const bool evenTotal = r.T % 2 == 0;
+    const bool pairLandsOnEnemy = holds(around.foePairsAhead, r.h) || holds(around.foeSinglesAhead, r.h) ||
+                                  (evenTotal && (holds(around.foePairsAhead, r.T / 2) ||
+                                                 holds(around.foeSinglesAhead, r.T / 2)));
+    if (r.pairDie && pairLandsOnEnemy && !partnerBlocksPairMove(r.pos, r.c, r.t, r.v)) {
+        out.score = static_cast<int16_t>(200 - r.p);
+        return true;
+    }
+    const bool hitByDie = holds(around.foeSinglesAhead, r.v);
+    if (out.legal && (hitByDie || holds(around.foeSinglesAhead, r.T))) {
+        uint8_t colour = None, token = None;
+        if (hitByDie) tokenAhead(r.pos, around, r.v, colour, token);
+        const int32_t victim = hitByDie ? progressOf(r.pos, colour, token) : 0;
+        out.score = static_cast<int16_t>(400 - victim);
+        return true;
+    }
+    return false;
+}
+
+// The rungs of a legal single move below the pair rung: joining a friend, fleeing a foe behind,
+// chasing one ahead, and the plain walks.
+int16_t walkRungs(const Rating& r, const Neighbourhood& around, bool normal) {
+    if (normal && nearest(around.friendsAhead) == r.v) {
+        uint8_t colour = None, token = None;
+        tokenAhead(r.pos, around, r.v, colour, token);
+        return static_cast<int16_t>(1800 - progressOf(r.pos, colour, token));
+    }
+    const bool safeHere = isSafeSquare(r.here.square);
+    const bool safeLanding = landsSafe(r.c, static_cast<uint32_t>(r.p + r.v));
+    if (nearest(around.foesBehind) <= 6) {
+        if (!safeHere && r.here.count <= 1)
+            return static_cast<int16_t>((safeLanding && !severalTokens(r.mine) ? 700 : 800) - r.p);
+        return static_cast<int16_t>(20400 - r.p);
+    }
+    if (nearest(around.foesAheadOrHere) < r.v && !safeLanding) return static_cast<int16_t>(20200 - r.p);
+    if (nearest(around.foeSinglesAhead) > r.v && around.foeSinglesAhead != 0) return static_cast<int16_t>(900 - r.p);
+    if (!safeHere && r.here.count == 2) return static_cast<int16_t>(20044 - r.p);
+    return static_cast<int16_t>(20000 - r.p);
+}
+
 }  // namespace
 
-uint32_t unplayedDiceTotal() {
-    return 6u * (sixesRolled() - sixesUsed()) + (lastDieUsed() ? 0u : lastDie());
+uint32_t unplayedDiceTotal(const Position& pos) {
+    return 6u * (sixesRolled(pos) - sixesUsed(pos)) + (lastDieUsed(pos) ? 0u : lastDie(pos));
 }
 
 void evaluateMove(uint8_t c, uint8_t t, uint8_t v, MoveScore& out) {
     TrackView track;
-    viewTrack(c, track);
+    viewTrack(game, c, track);
     TokenSight sight{};
-    evaluateMove(track, c, t, v, out, sight);
+    evaluateMove(game, gameLadder(game), track, c, t, v, out, sight);
 }
 
-void evaluateMove(const TrackView& track, uint8_t c, uint8_t t, uint8_t v, MoveScore& out, TokenSight& sight) {
+void evaluateMove(const Position& pos, Ladder ladder, const TrackView& track, uint8_t c, uint8_t t, uint8_t v,
+                  MoveScore& out, TokenSight& sight) {
     out.score = ScoreNotEvaluated;
     out.legal = 0;
-    const int32_t p = progressOf(c, t);
-    const uint32_t T = unplayedDiceTotal();
+    const int32_t p = progressOf(pos, c, t);
+    const uint32_t T = unplayedDiceTotal(pos);
 
     if (p == 0) {
         if (v != 6) {
@@ -49,94 +104,58 @@ void evaluateMove(const TrackView& track, uint8_t c, uint8_t t, uint8_t v, MoveS
             return;
         }
         out.legal = 1;
-        out.score = entryScore(c, T);
+        out.score = entryScore(pos, c, T);
         return;
     }
 
-    const BoardSlot& here = slotOf(c, t);
-    const uint16_t mine = static_cast<uint16_t>(here.tokenMask & sideMask(c));
+    const BoardSlot& here = slotOf(pos, c, t);
+    const uint16_t mine = static_cast<uint16_t>(here.tokenMask & sideMask(pos, c));
     const uint8_t h = v / 2;
     const bool pairDie = v % 2 == 0 && severalTokens(mine);
-    if (p + v > 48 && !(pairDie && p + h <= 48)) {
+    if (p + v > ProgressHome && !(pairDie && p + h <= ProgressHome)) {
         out.score = RefusePastHome;
         return;
     }
 
     if (!sight.surveyed) {
-        surveyNeighbourhood(track, c, t, sight.around);
+        surveyNeighbourhood(pos, track, c, t, sight.around);
         sight.surveyed = true;
     }
     const Neighbourhood& around = sight.around;
-    out.legal = nearest(around.foePairsAhead) > v && p + v <= 48;
-    const bool normal = flag(FlagNormal);
-    const bool evenTotal = T % 2 == 0;
+    out.legal = walksFreely(around, static_cast<uint32_t>(p), v);
+    const bool normal = ladder == LadderNormal;
+    const Rating rating{pos, c, t, v, h, p, T, pairDie, here, mine};
+    if (normal && captureRungs(rating, around, out)) return;
 
-    if (normal) {
-        const bool pairLandsOnEnemy = holds(around.foePairsAhead, h) || holds(around.foeSinglesAhead, h) ||
-                                      (evenTotal && (holds(around.foePairsAhead, T / 2) ||
-                                                     holds(around.foeSinglesAhead, T / 2)));
-        if (pairDie && pairLandsOnEnemy && !partnerBlocksPairMove(c, t, v)) {
-            out.score = static_cast<int16_t>(200 - p);
-            return;
-        }
-        const bool hitByDie = holds(around.foeSinglesAhead, v);
-        if (out.legal && (hitByDie || holds(around.foeSinglesAhead, T))) {
-            uint8_t colour = None, token = None;
-            if (hitByDie) tokenAhead(around, v, colour, token);
-            const int32_t victim = hitByDie ? progressOf(colour, token) : 0;
-            out.score = static_cast<int16_t>(400 - victim);
-            return;
-        }
-    }
-
-    if (pairDie && !partnerBlocksPairMove(c, t, v) &&
-        (nearest(around.foePairsAheadOrHere) >= h || landsSafe(c, p + h))) {
+    if (pairDie && !partnerBlocksPairMove(pos, c, t, v) &&
+        (nearest(around.foePairsAheadOrHere) >= h || landsSafe(c, static_cast<uint32_t>(p + h)))) {
         out.score = static_cast<int16_t>(1600 - p);
         return;
     }
-
     if (!out.legal) {
         out.score = p <= 42 ? RefuseBlocked : RefusePastHome;
         return;
     }
-
-    if (normal && nearest(around.friendsAhead) == v) {
-        uint8_t colour = None, token = None;
-        tokenAhead(around, v, colour, token);
-        out.score = static_cast<int16_t>(1800 - progressOf(colour, token));
-        return;
-    }
-
-    const bool safeHere = isSafeSquare(here.square);
-    const bool safeLanding = landsSafe(c, p + v);
-    if (nearest(around.foesBehind) <= 6) {
-        if (!safeHere && here.count <= 1) out.score = static_cast<int16_t>((safeLanding && !severalTokens(mine) ? 700 : 800) - p);
-        else out.score = static_cast<int16_t>(20400 - p);
-        return;
-    }
-    if (nearest(around.foesAheadOrHere) < v && !safeLanding) out.score = static_cast<int16_t>(20200 - p);
-    else if (nearest(around.foeSinglesAhead) > v && around.foeSinglesAhead != 0) out.score = static_cast<int16_t>(900 - p);
-    else if (!safeHere && here.count == 2) out.score = static_cast<int16_t>(20044 - p);
-    else out.score = static_cast<int16_t>(20000 - p);
+    out.score = walkRungs(rating, around, normal);
 }
 
-bool partnerBlocksPairMove(uint8_t c, uint8_t t, uint8_t v) {
-    if (!flag(FlagPartners)) return false;
+bool partnerBlocksPairMove(const Position& pos, uint8_t c, uint8_t t, uint8_t v) {
+    if (!flag(pos, FlagPartners)) return false;
     const uint16_t partnerTokens = static_cast<uint16_t>(0xF << (4 * partner(c)));
-    if ((slotOf(c, t).tokenMask & partnerTokens) == 0) return false;
-    const uint32_t p = progressOf(c, t);
+    if ((slotOf(pos, c, t).tokenMask & partnerTokens) == 0) return false;
+    const uint32_t p = progressOf(pos, c, t);
     const uint32_t h = v / 2;
     // The second term is the partner's own progress on the shared square.
     return p + h >= 44 || (p + 22) % 44 + h >= 44;
 }
 
-bool entryCaptureChance(uint8_t c, uint32_t T) {
+bool entryCaptureChance(const Position& pos, uint8_t c, uint32_t T) {
     if (T <= 6) return false;
     const uint32_t start = squareOf(c, 1);
     const uint32_t reach = T - 6;
-    const uint16_t others = static_cast<uint16_t>(~sideMask(c));
+    const uint16_t others = static_cast<uint16_t>(~sideMask(pos, c));
     bool chance = false;
-    for (const BoardSlot& slot : game.board) {
+    for (const BoardSlot& slot : pos.board) {
         const uint32_t q = slot.square;
         // Plain comparisons: squares beyond 44, which wrap to 1, are never looked at.
         if (q == None || q <= start || q > start + reach || q > 44 || isSafeSquare(static_cast<int32_t>(q))) continue;

@@ -2,12 +2,17 @@
 #pragma once
 #include <cstdint>
 
+#include "game/game_state.h"
 #include "game/rules.h"
 
 struct MoveScore {
-    int16_t score;  // lower is better; 30000 and above: may not be played
+    int16_t score;  // lower is better; ScoreNotEvaluated and above: may not be played
     uint8_t legal;  // the token may move alone by the die
 };
+
+// The difficulties that play by the ladder; Normal climbs rungs Easy never sees.
+enum Ladder : uint8_t { LadderEasy, LadderNormal, LadderCount };
+inline Ladder gameLadder(const Position& pos) { return flag(pos, FlagNormal) ? LadderNormal : LadderEasy; }
 
 // A token's neighbourhood, surveyed by its first rating that needs it and kept for its other die.
 struct TokenSight {
@@ -15,10 +20,13 @@ struct TokenSight {
     Neighbourhood around;
 };
 
+// Colour's token moving by die in pos, as the ladder rates it; the track viewed once for the side,
+// each token surveyed once within one position.
+void evaluateMove(const Position& pos, Ladder ladder, const TrackView& track, uint8_t colour, uint8_t token,
+                  uint8_t die, MoveScore& out, TokenSight& sight);
+// The same on the game at its own difficulty.
 void evaluateMove(uint8_t colour, uint8_t token, uint8_t die, MoveScore& out);
-// The same within one position: the track viewed once for the side, each token surveyed once.
-void evaluateMove(const TrackView& track, uint8_t colour, uint8_t token, uint8_t die, MoveScore& out, TokenSight& sight);
-bool partnerBlocksPairMove(uint8_t colour, uint8_t token, uint8_t die);
-bool entryCaptureChance(uint8_t colour, uint32_t T);
+bool partnerBlocksPairMove(const Position& pos, uint8_t colour, uint8_t token, uint8_t die);
+bool entryCaptureChance(const Position& pos, uint8_t colour, uint32_t T);
 // The sum of the turn's unplayed dice.
-uint32_t unplayedDiceTotal();
+uint32_t unplayedDiceTotal(const Position& pos);

@@ -3,10 +3,10 @@
 
 #include <cstring>
 
-#include "ai/evaluate.h"
 #include "ai/hard_weights.h"
+#include "ai/move_list.h"
 #include "game/game_state.h"
-#include "game/moves.h"
+#include "game/position.h"
 #include "game/rules.h"
 #include "game/track.h"
 
@@ -14,99 +14,27 @@ HardWeights hardWeights = TunedHardWeights;
 
 namespace {
 
-// ---- Moves ----------------------------------------------------------------------------------------
-
-struct HardMove {
-    uint8_t die;
-    uint8_t colour, token;
-    uint8_t colour2, token2;  // None for a token moving alone
-};
-
-// Every token of a side by every die kind, alone and as a pair: a generous bound.
-constexpr int MaxMoves = 48;
-
-bool isPairScore(int16_t score) { return (score >= 140 && score <= 260) || (score > 1539 && score < 1661); }
-
-// The side's tokens the rules let move with the dice left, one move per distinct result: tokens of
-// a colour on one square (or in one yard) move alike, so only the first is offered.
-int listMoves(HardMove (&moves)[MaxMoves]) {
-    const uint8_t me = game.core.currentPlayer;
-    TrackView track;
-    viewTrack(me, track);
-    int count = 0;
-    for (uint8_t group = 0; group < 1 + partnersBit(); ++group) {
-        const uint8_t colour = static_cast<uint8_t>((me + 2 * group) % 4);
-        for (uint8_t token = 0; token < 4; ++token) {
-            const uint8_t p = progressOf(colour, token);
-            bool twin = p == ProgressHome;
-            for (uint8_t earlier = 0; earlier < token; ++earlier) twin = twin || progressOf(colour, earlier) == p;
-            if (twin) continue;
-            TokenSight sight{};
-            for (uint8_t kind = 0; kind < 2; ++kind) {
-                const bool available = kind == 0 ? !lastDieUsed() : sixesRolled() > sixesUsed();
-                if (!available) continue;
-                const uint8_t die = kind == 0 ? lastDie() : 6;
-                MoveScore rated{};
-                evaluateMove(track, colour, token, die, rated, sight);
-                if (rated.score >= ScoreNotEvaluated) continue;
-                if (rated.legal) moves[count++] = HardMove{die, colour, token, None, None};
-                if (!isPairScore(rated.score)) continue;
-                HardMove pair{die, colour, token, None, None};
-                const uint8_t slot = game.players[colour].slot[token];
-                findTokenInSlot(slot, 0, sideMask(colour), pair.colour2, pair.token2);
-                if (pair.colour2 == colour && pair.token2 == token)
-                    findTokenInSlot(slot, 1, sideMask(colour), pair.colour2, pair.token2);
-                moves[count++] = pair;
-            }
-        }
-    }
-    return count;
-}
-
-void applyMove(const HardMove& m) {
-    const bool pair = m.colour2 != None;
-    int32_t steps = pair ? m.die / 2 : m.die;
-    if (m.die == 6 && progressOf(m.colour, m.token) == 0) steps = 1;
-    TrackView track;
-    viewTrack(m.colour, track);
-    Neighbourhood around;
-    surveyNeighbourhood(track, m.colour, m.token, around);
-    uint8_t victimColour = None, victimToken = None;
-    const bool captures = holds(around.foePairsAhead | around.foeSinglesAhead, static_cast<uint32_t>(steps));
-    if (captures) tokenAhead(around, static_cast<uint32_t>(steps), victimColour, victimToken);
-    moveToken(m.colour, m.token, steps);
-    if (pair) moveToken(m.colour2, m.token2, steps);
-    // Every token of the victim's side on the landing square goes back to its yard.
-    for (uint8_t more = captures ? 1 : 0; more != 0;) {
-        uint8_t c = None, t = None;
-        more = findTokenInSlot(game.players[m.colour].slot[m.token], 0, sideMask(victimColour), c, t);
-        moveToken(c, t, -static_cast<int32_t>(progressOf(c, t)));
-    }
-    if (m.die == 6) setSixesUsed(sixesUsed() + 1u);
-    else setLastDieUsed(true);
-}
-
-bool allDicePlayed() { return lastDieUsed() && sixesRolled() <= sixesUsed(); }
-
 // ---- Judgement ------------------------------------------------------------------------------------
 
 // The chances of the next side's turn, in 216ths: a final roll alone, after one six, after two.
 constexpr int32_t ChanceAlone = 36, ChanceAfterSix = 6, ChanceAfterTwoSixes = 1;
 constexpr int32_t Certain = 216;
-constexpr int32_t WinValue = 1 << 30;
-constexpr uint8_t LastTrackProgress = 43;
-constexpr int MaxSight = 17;
+constexpr int64_t WinValue = int64_t{1} << 40;
+constexpr uint8_t LastTrackProgress = TrackLength - 1;
+constexpr uint32_t MaxReach = 17;  // two sixes and a 5
 
-uint8_t sideOf(uint8_t colour) { return flag(FlagPartners) ? colour % 2 : colour / 2; }
-bool inPlay(uint8_t colour) { return flag(FlagPartners) || colour % 2 == 0; }
+uint8_t sideOf(const Position& pos, uint8_t colour) { return flag(pos, FlagPartners) ? colour % 2 : colour / 2; }
+bool inPlay(const Position& pos, uint8_t colour) { return flag(pos, FlagPartners) || colour % 2 == 0; }
+bool onTrack(uint8_t progress) { return progress >= 1 && progress <= LastTrackProgress; }
 
-// The chance, in 216ths, that the next side's dice can reach a token `behind` (bit d: a token of
-// theirs d squares behind) or `fromYard` (bit d: their start square d squares behind, with a token
-// waiting in that yard).
+// The chance, in 216ths, that the next side's dice reach a token from `behind` (bit d: a token of
+// theirs d squares behind) or `fromYard` (bit d: their start square d squares behind, a token
+// waiting in that yard), the dice of one turn played by one token.
 int32_t hitChance(uint32_t behind, uint32_t fromYard) {
+    const uint32_t six = 1u << 6, twelve = 1u << 12;
     int32_t chance = 0;
     for (uint32_t f = 1; f <= 5; ++f) {
-        const uint32_t one = 1u << f, six = 1u << 6, twelve = 1u << 12;
+        const uint32_t one = 1u << f;
         if (behind & one) chance += ChanceAlone;
         if ((behind & (one | six | one << 6)) || (fromYard & one)) chance += ChanceAfterSix;
         if ((behind & (one | six | twelve | one << 6 | one << 12)) || (fromYard & (one | six | one << 6)))
@@ -119,20 +47,36 @@ struct Token {
     uint8_t colour, progress, square, side;
 };
 
-// The position's worth to `side`, the side `mover` moving next; weighted features, side minus foe.
-int64_t judge(uint8_t side, uint8_t mover) {
+// The chance, in 216ths, that the other side's next turn sends `me` home: a lone token on an unsafe
+// square of the track, with their tokens or yards behind it.
+int32_t exposure(const Token& me, const Token (&tokens)[16], int count) {
+    uint32_t behind = 0, fromYard = 0;
+    for (int j = 0; j < count; ++j) {
+        const Token& foe = tokens[j];
+        if (foe.side == me.side) continue;
+        if (onTrack(foe.progress)) {
+            const uint32_t d = (me.square + TrackLength - foe.square) % TrackLength;
+            if (d <= MaxReach && foe.progress + d <= LastTrackProgress) behind |= 1u << d;
+        } else if (foe.progress == 0) {
+            const uint32_t d = (me.square + TrackLength - squareOf(foe.colour, 1)) % TrackLength;
+            if (d <= MaxReach) fromYard |= 1u << d;
+        }
+    }
+    return hitChance(behind, fromYard);
+}
+
+// The position's worth to `side` with `mover`'s side to move next: weighted features, side minus foe.
+int64_t judge(const Position& pos, uint8_t side, uint8_t mover) {
     Token tokens[16];
     int count = 0;
     uint8_t onSquare[2][TrackLength + 1] = {};
-    uint8_t yardWaiting[4] = {};
     for (uint8_t c = 0; c < 4; ++c) {
-        if (!inPlay(c)) continue;
+        if (!inPlay(pos, c)) continue;
         for (uint8_t t = 0; t < 4; ++t) {
-            const uint8_t p = progressOf(c, t);
-            const Token token{c, p, squareOf(c, p), sideOf(c)};
+            const uint8_t p = progressOf(pos, c, t);
+            const Token token{c, p, squareOf(c, p), sideOf(pos, c)};
             tokens[count++] = token;
-            if (p >= 1 && p <= LastTrackProgress) ++onSquare[token.side][token.square];
-            if (p == 0) yardWaiting[c] = 1;
+            if (onTrack(p)) ++onSquare[token.side][token.square];
         }
     }
     int64_t features[2][HardFeatureCount] = {};
@@ -143,31 +87,19 @@ int64_t judge(uint8_t side, uint8_t mover) {
         f[FeatureOut] += me.progress >= 1;
         f[FeatureInColumn] += me.progress >= TrackLength;
         f[FeatureHome] += me.progress == ProgressHome;
-        if (me.progress < 1 || me.progress > LastTrackProgress) continue;
-        const uint8_t mine = onSquare[me.side][me.square];
-        if (mine >= 2 && !isSafeSquare(me.square)) f[FeatureBlocks] += 1;
-        if (mine >= 2 || isSafeSquare(me.square)) continue;
-        uint32_t behind = 0, fromYard = 0;
-        for (int j = 0; j < count; ++j) {
-            const Token& foe = tokens[j];
-            if (foe.side == me.side || foe.progress < 1 || foe.progress > LastTrackProgress) continue;
-            const uint32_t d = (me.square + TrackLength - foe.square) % TrackLength;
-            if (d >= 1 && d <= MaxSight && foe.progress + d <= LastTrackProgress) behind |= 1u << d;
-        }
-        for (uint8_t c = 0; c < 4; ++c) {
-            if (!inPlay(c) || sideOf(c) == me.side || !yardWaiting[c]) continue;
-            const uint32_t d = (me.square + TrackLength - squareOf(c, 1)) % TrackLength;
-            if (d <= MaxSight) fromYard |= 1u << d;
-        }
-        const int64_t chance = hitChance(behind, fromYard);
-        if (sideOf(mover) == me.side) {
+        if (!onTrack(me.progress)) continue;
+        const bool paired = onSquare[me.side][me.square] >= 2, safe = isSafeSquare(me.square);
+        if (paired && !safe) f[FeatureBlocks] += 1;
+        if (paired || safe) continue;
+        const int64_t chance = exposure(me, tokens, count);
+        if (sideOf(pos, mover) == me.side) {
             f[FeatureRunnerExposure] += chance * me.progress;
         } else {
             f[FeatureExposedSteps] += chance * me.progress;
             f[FeatureExposed] += chance;
         }
     }
-    const uint8_t own = sideOf(side);
+    const uint8_t own = sideOf(pos, side);
     int64_t value = 0;
     for (int k = 0; k < HardFeatureCount; ++k) {
         // Counts are certain; exposures come in 216ths already.
@@ -176,10 +108,6 @@ int64_t judge(uint8_t side, uint8_t mover) {
     }
     return value;
 }
-
-bool sideFinished(uint8_t colour) { return sideProgress(colour) == 4u * ProgressHome * (1 + partnersBit()); }
-
-uint8_t nextColour(uint8_t colour) { return static_cast<uint8_t>((colour + 6 - partnersBit()) % 4); }
 
 // ---- The search -----------------------------------------------------------------------------------
 
@@ -190,91 +118,99 @@ constexpr int TableSize = 4096;  // a power of two, twice the leaves
 constexpr int ReplyLeafLimit = 400;
 
 struct Leaf {
-    StoredBlocks position;
+    Position position;
     uint8_t firstMove;
 };
 
 struct Search {
-    HardMove firstMoves[MaxMoves];
+    MoveList firstMoves;
     Leaf leaves[MaxLeaves];
     int leafCount;
     uint16_t table[TableSize];  // leaf index + 1, 0 empty
 };
 Search search;
 
-uint32_t positionHash(const PlayerRecord (&players)[4]) {
+bool allDicePlayed(const Position& pos) { return lastDieUsed(pos) && sixesRolled(pos) <= sixesUsed(pos); }
+
+// A listed move played on a copy; the list holds only moves the rules allow.
+Position played(const Position& pos, const Move& move) {
+    Position next = pos;
+    MoveEvents events;
+    const uint8_t die = dieValue(next, move.dieIndex);
+    walkMove(next, move, die, events);
+    markDiePlayed(next, die);
+    return next;
+}
+
+uint32_t positionHash(const Position& pos) {
     uint32_t h = 2166136261u;
-    for (const PlayerRecord& p : players)
+    for (const PlayerRecord& p : pos.players)
         for (const uint8_t progress : p.progress) h = (h ^ progress) * 16777619u;
     return h;
 }
 
-bool sameTokens(const PlayerRecord (&a)[4], const PlayerRecord (&b)[4]) {
+bool sameTokens(const Position& a, const Position& b) {
     for (int c = 0; c < 4; ++c)
-        if (std::memcmp(a[c].progress, b[c].progress, sizeof a[c].progress) != 0) return false;
+        if (std::memcmp(a.players[c].progress, b.players[c].progress, sizeof a.players[c].progress) != 0) return false;
     return true;
 }
 
-// Keeps the record's position as a turn's end reached by firstMove, once per distinct position.
-void addLeaf(uint8_t firstMove) {
-    uint32_t at = positionHash(game.players) & (TableSize - 1);
+// Keeps a turn's end reached by firstMove, once per distinct position.
+void addLeaf(const Position& pos, uint8_t firstMove) {
+    uint32_t at = positionHash(pos) & (TableSize - 1);
     for (; search.table[at] != 0; at = (at + 1) & (TableSize - 1))
-        if (sameTokens(search.leaves[search.table[at] - 1].position.players, game.players)) return;
+        if (sameTokens(search.leaves[search.table[at] - 1].position, pos)) return;
     if (search.leafCount == MaxLeaves) return;
-    search.leaves[search.leafCount] = Leaf{game, firstMove};
+    search.leaves[search.leafCount] = Leaf{pos, firstMove};
     search.table[at] = static_cast<uint16_t>(++search.leafCount);
 }
 
-// Every order of the dice left and every move for each, from the record's position.
-void walkTurn(uint8_t firstMove) {
-    HardMove moves[MaxMoves];
-    const int count = listMoves(moves);
-    if (count == 0 || sideFinished(game.core.currentPlayer)) {
-        addLeaf(firstMove);
+// Every order of the dice left and every move for each, until the dice are played or nothing moves.
+void walkTurn(const Position& pos, uint8_t firstMove) {
+    MoveList moves;
+    listMoves(pos, moves);
+    if (moves.count == 0 || sideHasWon(pos, pos.core.currentPlayer)) {
+        addLeaf(pos, firstMove);
         return;
     }
-    const StoredBlocks before = game;
-    for (int i = 0; i < count; ++i) {
-        static_cast<StoredBlocks&>(game) = before;
-        applyMove(moves[i]);
-        const uint8_t first = firstMove == None ? static_cast<uint8_t>(i) : firstMove;
-        if (allDicePlayed()) addLeaf(first);
-        else walkTurn(first);
+    for (uint8_t i = 0; i < moves.count; ++i) {
+        const Position next = played(pos, moves.moves[i].move);
+        if (allDicePlayed(next)) addLeaf(next, firstMove);
+        else walkTurn(next, firstMove);
     }
 }
 
-void setSingleDie(uint8_t colour, uint8_t face) {
-    game.core.currentPlayer = colour;
-    game.core.flags &= ~DiceBitsMask;
+// The next side's turn with one die of `face`: a six alone is played alone, its follow-up unseen.
+Position withOneDie(const Position& pos, uint8_t face) {
+    Position next = pos;
     if (face == 6) {
-        setSixesRolled(1);
-        setLastDieUsed(true);
+        setRolledDice(next, 1, 1);
+        setLastDieUsed(next, true);
     } else {
-        setLastDie(face);
+        setRolledDice(next, 0, face);
     }
+    return next;
 }
 
-// A turn's end as the next side's single die of each face would leave it, that side answering
-// with the move this judgement likes least; with no replies, as it stands.
-int64_t leafValue(uint8_t side, bool replies) {
-    if (sideFinished(side)) return WinValue;
-    const uint8_t foe = nextColour(side);
-    if (!replies) return judge(side, foe);
-    const StoredBlocks end = game;
+// A turn's end as the next side's single die of each face would leave it, that side answering with
+// the move this judgement likes least; with no replies, as it stands.
+int64_t leafValue(const Position& end, uint8_t side, bool replies) {
+    if (sideHasWon(end, side)) return WinValue;
+    Position next = end;
+    passTurn(next);
+    const uint8_t foe = next.core.currentPlayer;
+    if (!replies) return judge(end, side, foe);
     int64_t total = 0;
     for (uint8_t face = 1; face <= 6; ++face) {
-        static_cast<StoredBlocks&>(game) = end;
-        setSingleDie(foe, face);
-        HardMove moves[MaxMoves];
-        const int count = listMoves(moves);
-        const StoredBlocks before = game;
+        const Position rolled = withOneDie(next, face);
         // After a six the same side rolls again.
         const uint8_t after = face == 6 ? foe : side;
-        int64_t worst = count == 0 ? judge(side, after) : WinValue;
-        for (int i = 0; i < count; ++i) {
-            static_cast<StoredBlocks&>(game) = before;
-            applyMove(moves[i]);
-            const int64_t value = sideFinished(foe) ? -WinValue : judge(side, after);
+        MoveList moves;
+        listMoves(rolled, moves);
+        int64_t worst = moves.count == 0 ? judge(rolled, side, after) : WinValue;
+        for (uint8_t i = 0; i < moves.count; ++i) {
+            const Position answered = played(rolled, moves.moves[i].move);
+            const int64_t value = sideHasWon(answered, foe) ? -WinValue : judge(answered, side, after);
             if (value < worst) worst = value;
         }
         total += worst;
@@ -284,32 +220,31 @@ int64_t leafValue(uint8_t side, bool replies) {
 
 }  // namespace
 
-bool chooseHardMove(PendingMove& out) {
-    const StoredBlocks root = game;
-    const uint8_t side = game.core.currentPlayer;
-    // The same choice whatever difficulty asks, since a person may ask for Hard's move.
-    setDifficulty(Difficulty::Hard);
-    HardMove moves[MaxMoves];
-    const int count = listMoves(moves);
-    if (count == 0) return false;
-    std::memcpy(search.firstMoves, moves, sizeof moves);
+bool chooseHardMove(const Position& pos, Move& out) {
+    Position root = pos;
+    // Each walk in one step: the search needs where tokens end, not the squares between.
+    setFlag(root, FlagAnimateTokens, false);
+    const uint8_t side = root.core.currentPlayer;
+    listMoves(root, search.firstMoves);
+    if (search.firstMoves.count == 0) return false;
     search.leafCount = 0;
     std::memset(search.table, 0, sizeof search.table);
-    walkTurn(None);
+    for (uint8_t i = 0; i < search.firstMoves.count; ++i) {
+        const Position next = played(root, search.firstMoves.moves[i].move);
+        if (allDicePlayed(next)) addLeaf(next, i);
+        else walkTurn(next, i);
+    }
 
     const bool replies = search.leafCount <= ReplyLeafLimit;
     int64_t best = 0;
     uint8_t chosen = None;
     for (int i = 0; i < search.leafCount; ++i) {
-        static_cast<StoredBlocks&>(game) = search.leaves[i].position;
-        const int64_t value = leafValue(side, replies);
+        const int64_t value = leafValue(search.leaves[i].position, side, replies);
         if (chosen == None || value > best) {
             best = value;
             chosen = search.leaves[i].firstMove;
         }
     }
-    static_cast<StoredBlocks&>(game) = root;
-    const HardMove& m = search.firstMoves[chosen];
-    out = PendingMove{m.die == 6 ? sixesUsed() : sixesRolled(), m.colour, m.token, m.colour2, m.token2};
+    out = search.firstMoves.moves[chosen].move;
     return true;
 }

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "game/game_state.h"
+#include "game/position.h"
 
 // What a position is worth to a side, from the tokens' progress, safety and exposure; tuned by
 // self-play (scripts/tune-hard.py), and replaceable for a tuning run.
@@ -22,6 +23,6 @@ struct HardWeights {
 };
 extern HardWeights hardWeights;
 
-// The move Hard would make now for the side to play with the dice still to play, as a pending move
-// (die index, tokens); false when nothing can move. The game record is left as it was.
-bool chooseHardMove(PendingMove& out);
+// The move Hard would make in pos for the side to play with the dice still to play; false when
+// nothing can move.
+bool chooseHardMove(const Position& pos, Move& out);

@@ -6,8 +6,8 @@
 GameState game;
 char messageText[MessageCapacity]{};
 
-uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token) {
-    uint16_t set = game.board[slot].tokenMask & mask;
+uint8_t findTokenInSlot(const Position& pos, uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token) {
+    uint16_t set = pos.board[slot].tokenMask & mask;
     for (; skip > 0 && set != 0; --skip) set &= set - 1;  // drop the lowest tokens
     if (set == 0) return 0;
     const int bit = std::countr_zero(set);
@@ -16,22 +16,22 @@ uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colo
     return tokenCount(static_cast<uint16_t>(set & (set - 1)));
 }
 
-uint8_t dieValue(uint8_t d) { return d == sixesRolled() ? lastDie() : 6; }
+uint8_t dieValue(const Position& pos, uint8_t d) { return d == sixesRolled(pos) ? lastDie(pos) : 6; }
 
-bool dieUsed(uint8_t d) {
-    if (d == sixesRolled()) return lastDieUsed();
-    if (d < sixesRolled()) return d < sixesUsed();
+bool dieUsed(const Position& pos, uint8_t d) {
+    if (d == sixesRolled(pos)) return lastDieUsed(pos);
+    if (d < sixesRolled(pos)) return d < sixesUsed(pos);
     return true;
 }
 
-uint8_t firstUnplayedDie() {
-    uint8_t last = sixesRolled() < 2 ? sixesRolled() : 2;
+uint8_t firstUnplayedDie(const Position& pos) {
+    uint8_t last = sixesRolled(pos) < 2 ? sixesRolled(pos) : 2;
     for (uint8_t d = 0; d <= last; ++d)
-        if (!dieUsed(d)) return d;
+        if (!dieUsed(pos, d)) return d;
     return None;
 }
 
-void clearPendingMove() { game.pendingMove = PendingMove{None, None, None, None, None}; }
+void clearPendingMove(Position& pos) { pos.pendingMove = PendingMove{None, None, None, None, None}; }
 
 void resetGameRecord() {
     messageText[0] = '\0';

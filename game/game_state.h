@@ -85,6 +85,9 @@ struct StoredBlocks {
     PendingMove pendingMove;
 };
 
+// A position: the stored blocks as a value that plain functions copy and change (game/position.h).
+using Position = StoredBlocks;
+
 // The game plays on its stored blocks; the rest of the record is never stored.
 struct GameState : StoredBlocks {
     // The pair-move choice: not in the snapshot.
@@ -102,57 +105,92 @@ extern GameState game;
 constexpr int MessageCapacity = 128;  // 127 characters and the terminator
 extern char messageText[MessageCapacity];
 
-// ---- The flags word ---------------------------------------------------------------------------
+// ---- The flags word, on a position and on the game ------------------------------------------------
 
-inline bool flag(uint32_t bit) { return (game.core.flags & bit) != 0; }
-inline void setFlag(uint32_t bit, bool on) { game.core.flags = on ? (game.core.flags | bit) : (game.core.flags & ~bit); }
-inline uint32_t partnersBit() { return flag(FlagPartners) ? 1 : 0; }
+inline bool flag(const Position& pos, uint32_t bit) { return (pos.core.flags & bit) != 0; }
+inline void setFlag(Position& pos, uint32_t bit, bool on) {
+    pos.core.flags = on ? (pos.core.flags | bit) : (pos.core.flags & ~bit);
+}
+inline uint32_t partnersBit(const Position& pos) { return flag(pos, FlagPartners) ? 1 : 0; }
+inline TurnState turnState(const Position& pos) { return static_cast<TurnState>(pos.core.flags & TurnStateMask); }
+inline void setTurnState(Position& pos, TurnState s) { pos.core.flags = (pos.core.flags & ~TurnStateMask) | s; }
+
+inline uint8_t lastDie(const Position& pos) { return (pos.core.flags & LastDieMask) >> LastDieShift; }
+inline uint8_t sixesRolled(const Position& pos) { return (pos.core.flags & SixesRolledMask) >> SixesRolledShift; }
+inline uint8_t sixesUsed(const Position& pos) { return (pos.core.flags & SixesUsedMask) >> SixesUsedShift; }
+inline bool lastDieUsed(const Position& pos) { return flag(pos, LastDieUsedBit); }
+inline void setLastDie(Position& pos, uint32_t v) {
+    pos.core.flags = (pos.core.flags & ~LastDieMask) | ((v & 7) << LastDieShift);
+}
+inline void setSixesRolled(Position& pos, uint32_t n) {
+    pos.core.flags = (pos.core.flags & ~SixesRolledMask) | ((n & 3) << SixesRolledShift);
+}
+inline void setSixesUsed(Position& pos, uint32_t n) {
+    pos.core.flags = (pos.core.flags & ~SixesUsedMask) | ((n & 3) << SixesUsedShift);
+}
+inline void setLastDieUsed(Position& pos, bool on) { setFlag(pos, LastDieUsedBit, on); }
+
+inline bool flag(uint32_t bit) { return flag(game, bit); }
+inline void setFlag(uint32_t bit, bool on) { setFlag(game, bit, on); }
+inline uint32_t partnersBit() { return partnersBit(game); }
+inline TurnState turnState() { return turnState(game); }
+inline void setTurnState(TurnState s) { setTurnState(game, s); }
+inline uint8_t lastDie() { return lastDie(game); }
+inline uint8_t sixesRolled() { return sixesRolled(game); }
+inline uint8_t sixesUsed() { return sixesUsed(game); }
+inline bool lastDieUsed() { return lastDieUsed(game); }
+inline void setLastDie(uint32_t v) { setLastDie(game, v); }
+inline void setSixesRolled(uint32_t n) { setSixesRolled(game, n); }
+inline void setSixesUsed(uint32_t n) { setSixesUsed(game, n); }
+inline void setLastDieUsed(bool on) { setLastDieUsed(game, on); }
 
 // The computer's difficulty, in the order the Options list shows it.
 enum class Difficulty : uint8_t { Easy = 0, Normal = 1, Hard = 2 };
-inline Difficulty difficulty() {
-    return flag(FlagHard) ? Difficulty::Hard : flag(FlagNormal) ? Difficulty::Normal : Difficulty::Easy;
+inline Difficulty difficulty(const Position& pos) {
+    return flag(pos, FlagHard) ? Difficulty::Hard : flag(pos, FlagNormal) ? Difficulty::Normal : Difficulty::Easy;
 }
-inline void setDifficulty(Difficulty d) {
-    setFlag(FlagNormal, d != Difficulty::Easy);
-    setFlag(FlagHard, d == Difficulty::Hard);
+inline void setDifficulty(Position& pos, Difficulty d) {
+    setFlag(pos, FlagNormal, d != Difficulty::Easy);
+    setFlag(pos, FlagHard, d == Difficulty::Hard);
 }
-
-inline TurnState turnState() { return static_cast<TurnState>(game.core.flags & TurnStateMask); }
-inline void setTurnState(TurnState s) { game.core.flags = (game.core.flags & ~TurnStateMask) | s; }
-
-inline uint8_t lastDie() { return (game.core.flags & LastDieMask) >> LastDieShift; }
-inline uint8_t sixesRolled() { return (game.core.flags & SixesRolledMask) >> SixesRolledShift; }
-inline uint8_t sixesUsed() { return (game.core.flags & SixesUsedMask) >> SixesUsedShift; }
-inline bool lastDieUsed() { return flag(LastDieUsedBit); }
-inline void setLastDie(uint32_t v) { game.core.flags = (game.core.flags & ~LastDieMask) | ((v & 7) << LastDieShift); }
-inline void setSixesRolled(uint32_t n) { game.core.flags = (game.core.flags & ~SixesRolledMask) | ((n & 3) << SixesRolledShift); }
-inline void setSixesUsed(uint32_t n) { game.core.flags = (game.core.flags & ~SixesUsedMask) | ((n & 3) << SixesUsedShift); }
-inline void setLastDieUsed(bool on) { setFlag(LastDieUsedBit, on); }
+inline Difficulty difficulty() { return difficulty(game); }
+inline void setDifficulty(Difficulty d) { setDifficulty(game, d); }
 
 // ---- Shared operations ------------------------------------------------------------------------
 
 inline uint8_t partner(uint8_t p) { return (p + 2) % 4; }
 // The tokens of colour's side: its own, and its partner's in a partners game.
-inline uint16_t sideMask(uint8_t colour) {
+inline uint16_t sideMask(const Position& pos, uint8_t colour) {
     uint16_t mask = static_cast<uint16_t>(0xF << (4 * colour));
-    if (flag(FlagPartners)) mask |= static_cast<uint16_t>(0xF << (4 * partner(colour)));
+    if (flag(pos, FlagPartners)) mask |= static_cast<uint16_t>(0xF << (4 * partner(colour)));
     return mask;
 }
+inline uint16_t sideMask(uint8_t colour) { return sideMask(game, colour); }
 // How many tokens a mask of 4 * colour + token bits names.
 inline uint8_t tokenCount(uint16_t mask) { return static_cast<uint8_t>(std::popcount(mask)); }
 // Whether a mask names two tokens or more: the computer asks on every square, and without a popcount
 // instruction in the target std::popcount is a library call.
 inline bool severalTokens(uint16_t mask) { return (mask & (mask - 1)) != 0; }
 // Reports the token after the first `skip` of (slot mask & mask); returns how many follow it.
-uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token);
-uint8_t dieValue(uint8_t d);
-bool dieUsed(uint8_t d);
-uint8_t firstUnplayedDie();
-void clearPendingMove();  // all five bytes to 255
+uint8_t findTokenInSlot(const Position& pos, uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token);
+inline uint8_t findTokenInSlot(uint8_t slot, uint8_t skip, uint16_t mask, uint8_t& colour, uint8_t& token) {
+    return findTokenInSlot(game, slot, skip, mask, colour, token);
+}
+uint8_t dieValue(const Position& pos, uint8_t d);
+bool dieUsed(const Position& pos, uint8_t d);
+uint8_t firstUnplayedDie(const Position& pos);
+inline uint8_t dieValue(uint8_t d) { return dieValue(game, d); }
+inline bool dieUsed(uint8_t d) { return dieUsed(game, d); }
+inline uint8_t firstUnplayedDie() { return firstUnplayedDie(game); }
+void clearPendingMove(Position& pos);  // all five bytes to 255
+inline void clearPendingMove() { clearPendingMove(game); }
 // The record as the program starts: default options, no turn under way, no message.
 void resetGameRecord();
 
 // The board slot and the progress of one token, for readability at call sites.
+inline const BoardSlot& slotOf(const Position& pos, uint8_t colour, uint8_t token) {
+    return pos.board[pos.players[colour].slot[token]];
+}
+inline uint8_t progressOf(const Position& pos, uint8_t colour, uint8_t token) { return pos.players[colour].progress[token]; }
 inline BoardSlot& slotOf(uint8_t colour, uint8_t token) { return game.board[game.players[colour].slot[token]]; }
-inline uint8_t progressOf(uint8_t colour, uint8_t token) { return game.players[colour].progress[token]; }
+inline uint8_t progressOf(uint8_t colour, uint8_t token) { return progressOf(game, colour, token); }

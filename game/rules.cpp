@@ -49,10 +49,10 @@ uint64_t mirrored(uint64_t squares) {
 
 // Without branches: which squares are taken changes with every move, so a branch on them would
 // mostly guess wrong. A slot off the track sets bit 44, cut off at the end, and writes the scratch entry.
-void takeView(uint16_t opponents, TrackView& out) {
+void takeView(const Position& pos, uint16_t opponents, TrackView& out) {
     uint64_t occupied = 0, foes = 0, pairs = 0;
     for (uint8_t i = 0; i < 16; ++i) {
-        const BoardSlot& slot = game.board[i];
+        const BoardSlot& slot = pos.board[i];
         const uint32_t index = slot.square - 1u;  // the yard wraps round, free slots and home lie beyond
         const uint32_t place = index < TrackLength ? index : TrackLength;
         out.slotOn[place] = i;
@@ -69,22 +69,22 @@ void takeView(uint16_t opponents, TrackView& out) {
 
 }  // namespace
 
-void viewTrack(uint8_t p, TrackView& out) {
-    const uint16_t opponents = static_cast<uint16_t>(~sideMask(p));
-    if (!recent.taken || recent.opponents != opponents || std::memcmp(recent.board, game.board, sizeof game.board) != 0) {
-        takeView(opponents, recent.view);
+void viewTrack(const Position& pos, uint8_t p, TrackView& out) {
+    const uint16_t opponents = static_cast<uint16_t>(~sideMask(pos, p));
+    if (!recent.taken || recent.opponents != opponents || std::memcmp(recent.board, pos.board, sizeof pos.board) != 0) {
+        takeView(pos, opponents, recent.view);
         recent.opponents = opponents;
-        std::memcpy(recent.board, game.board, sizeof game.board);
+        std::memcpy(recent.board, pos.board, sizeof pos.board);
         recent.taken = true;
     }
     out = recent.view;
 }
 
-void surveyNeighbourhood(const TrackView& track, uint8_t p, uint8_t t, Neighbourhood& out) {
+void surveyNeighbourhood(const Position& pos, const TrackView& track, uint8_t p, uint8_t t, Neighbourhood& out) {
     out.foePairsAhead = out.foeSinglesAhead = out.friendsAhead = 0;
     out.foesAheadOrHere = out.foePairsAheadOrHere = out.foesBehind = 0;
     out.track = &track;
-    const uint8_t r = progressOf(p, t);
+    const uint8_t r = progressOf(pos, p, t);
     const uint32_t s0 = squareOf(p, r);
     out.square = static_cast<uint8_t>(s0);
     if (s0 == SquareYard || s0 > TrackLength) return;
@@ -101,16 +101,16 @@ void surveyNeighbourhood(const TrackView& track, uint8_t p, uint8_t t, Neighbour
     out.foePairsAheadOrHere = foes & pairs;
     out.foesBehind = sightFrom(track.foesMirrored, TrackLength - s0) & SightBehind;
 
-    const BoardSlot& here = slotOf(p, t);
+    const BoardSlot& here = slotOf(pos, p, t);
     const uint16_t others = static_cast<uint16_t>(here.tokenMask & ~(1u << (4 * p + t)));
-    const uint32_t foeHere = (here.count > 1) & isFoe(static_cast<uint16_t>(~sideMask(p)), others);
+    const uint32_t foeHere = (here.count > 1) & isFoe(static_cast<uint16_t>(~sideMask(pos, p)), others);
     out.foesAheadOrHere |= foeHere;
     out.foePairsAheadOrHere |= foeHere & severalTokens(others);
 }
 
-void tokenAhead(const Neighbourhood& around, uint32_t d, uint8_t& colour, uint8_t& token) {
+void tokenAhead(const Position& pos, const Neighbourhood& around, uint32_t d, uint8_t& colour, uint8_t& token) {
     const uint8_t slot = around.track->slotOn[(around.square - 1 + d) % TrackLength];
-    const int first = std::countr_zero(game.board[slot].tokenMask);
+    const int first = std::countr_zero(pos.board[slot].tokenMask);
     colour = static_cast<uint8_t>(first / 4);
     token = static_cast<uint8_t>(first % 4);
 }

@@ -45,9 +45,9 @@ struct Neighbourhood {
 };
 
 // The track as the side of colour p sees it.
-void viewTrack(uint8_t p, TrackView& out);
+void viewTrack(const Position& pos, uint8_t p, TrackView& out);
 // Token t of colour p, of the side the view was taken for. A token in its yard or home column sees nothing.
-void surveyNeighbourhood(const TrackView& track, uint8_t p, uint8_t t, Neighbourhood& out);
+void surveyNeighbourhood(const Position& pos, const TrackView& track, uint8_t p, uint8_t t, Neighbourhood& out);
 // Inline: the move rating asks these a dozen times for every move.
 // The nearest distance in a set; SightRange, as if just out of sight, when it is empty.
 inline uint8_t nearest(uint32_t distances) {
@@ -56,4 +56,9 @@ inline uint8_t nearest(uint32_t distances) {
 // Whether a set holds distance d; distances out of sight never are.
 inline bool holds(uint32_t distances, uint32_t d) { return d < SightRange && ((distances >> d) & 1u) != 0; }
 // The first token, in bit order, of the square d steps ahead.
-void tokenAhead(const Neighbourhood& around, uint32_t d, uint8_t& colour, uint8_t& token);
+void tokenAhead(const Position& pos, const Neighbourhood& around, uint32_t d, uint8_t& colour, uint8_t& token);
+// Whether a token out of its yard at progress p may walk v steps alone: no foe pair in the way,
+// not past home.
+inline bool walksFreely(const Neighbourhood& around, uint32_t p, uint32_t v) {
+    return nearest(around.foePairsAhead) > v && p + v <= ProgressHome;
+}

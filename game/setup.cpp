@@ -2,7 +2,7 @@
 #include "game/setup.h"
 
 #include "game/game_state.h"
-#include "game/moves.h"
+#include "game/position.h"
 #include "game/undo.h"
 #include "platform/chrome/chrome.h"
 #include "platform/window/clock.h"
@@ -13,7 +13,7 @@ void requestNewGame(uint32_t command) {
     if (turnState() != GameOver) {
         // Side 0 still at its Quick Start placement has nothing to lose.
         const uint32_t limit = (1 + partnersBit()) * (flag(FlagQuickStart) ? 1 : 0);
-        if (sideProgress(0) > limit && !askYesNo(AskAbandonGame)) return;
+        if (sideProgress(game, 0) > limit && !askYesNo(AskAbandonGame)) return;
     }
     newGame(command);
 }
@@ -53,9 +53,10 @@ void setUpBoard(uint32_t command) {
     if (!flag(FlagQuickStart)) return;
     clearPendingMove();
     static constexpr uint8_t order[4] = {0, 2, 1, 3};
+    MoveEvents placed;
     for (uint8_t k = 0; k < (partners ? 4 : 2); ++k) {
         game.pendingMove.player = order[k];
         game.pendingMove.token = 0;
-        playMove(packMove(game.pendingMove), game.pendingMove.token2, 6, false);
+        walkMove(game, game.pendingMove, 6, placed);
     }
 }

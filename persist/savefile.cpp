@@ -228,6 +228,10 @@ void unpackRecord(const uint8_t* buffer) {
 bool recordIsWellFormed(const uint8_t* buffer) {
     StoredBlocks record{};
     walkBlocks<false>(buffer, record);
+    return positionIsSound(record);
+}
+
+bool positionIsSound(const Position& record) {
     const uint8_t current = record.core.currentPlayer;
     const bool partners = (record.core.flags & FlagPartners) != 0;
     return current <= 3 && lineUpIsSound(record.players, partners) && inPlay(current, partners) &&

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 
+#include "game/game_state.h"
 #include "persist/registry.h"
 
 // Kept for the whole run; offsets 148..247 are carried through from whatever was loaded.
@@ -13,5 +14,7 @@ void packRecord();
 void unpackRecord(const uint8_t* buffer);
 // True when a record's fields are all within their ranges and agree with each other.
 bool recordIsWellFormed(const uint8_t* buffer);
+// The same of a position: a game the rules can reach, every token in exactly one slot.
+bool positionIsSound(const Position& pos);
 bool saveState();
 void loadState();

@@ -107,7 +107,7 @@ void pickNumbered(uint8_t n) {
 void showHardMove() {
     if (turnState() != PickToken || game.players[game.core.currentPlayer].kind != Human) return;
     PendingMove move{};
-    if (!chooseHardMove(move)) return;
+    if (!chooseHardMove(game, move)) return;
     pickNumbered(move.dieIndex);
     tokenPoint(slotOf(move.player, move.token).square, move.player, move.token, focus.x, focus.y);
     showFocus();

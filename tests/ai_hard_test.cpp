@@ -1,12 +1,11 @@
-// Hard's turns in telling positions: what its whole turn ends with, and that asking it changes nothing.
+// Hard's turns in telling positions: what its whole turn ends with, each move one the rules allow.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 
 #include "ai/hard.h"
 #include "game/game_state.h"
-#include "game/moves.h"
+#include "game/position.h"
 #include "tests/game_positions.h"
 
 namespace {
@@ -19,18 +18,13 @@ struct Row {
     std::function<bool()> turnEnds;  // true when the position after Hard's whole turn is as it should be
 };
 
-// Plays colour 0's turn Hard's way; every choice must leave the record as it found it.
+// Plays colour 0's turn Hard's way; every move it chooses must be one the rules allow.
 void playHardTurn(uint8_t sixes, uint8_t last) {
-    setDice(last, sixes);
-    while (!(lastDieUsed() && sixesUsed() >= sixesRolled())) {
-        const StoredBlocks before = game;
-        PendingMove move{};
-        if (!chooseHardMove(move)) break;
-        ASSERT_EQ(std::memcmp(&before, static_cast<StoredBlocks*>(&game), sizeof before), 0);
-        const uint8_t value = dieValue(move.dieIndex);
-        playMove(packMove(move), move.token2, value, false);
-        if (value == 6) setSixesUsed(sixesUsed() + 1u);
-        else setLastDieUsed(true);
+    setRolledDice(game, sixes, last);
+    Move move{};
+    while (chooseHardMove(game, move)) {
+        MoveEvents events{};
+        ASSERT_TRUE(applyMove(game, move, events));
     }
 }
 
@@ -69,6 +63,6 @@ TEST(AiHard, WholeTurnsInTellingPositions) {
 TEST(AiHard, NothingToMoveIsNoChoice) {
     arrange(0, {{0, 0, 45}});
     setDice(4, 0);
-    PendingMove move{1, 2, 3, 4, 5};
-    EXPECT_FALSE(chooseHardMove(move));
+    Move move{1, 2, 3, 4, 5};
+    EXPECT_FALSE(chooseHardMove(game, move));
 }

@@ -18,7 +18,7 @@ void startPosition(uint32_t flags) {
 }
 
 void place(uint8_t colour, uint8_t token, uint8_t progress) {
-    moveToken(colour, token, progress - progressOf(colour, token));
+    moveToken(game, colour, token, progress - progressOf(colour, token));
 }
 
 void arrange(uint32_t flags, const std::vector<Placed>& tokens) {
@@ -89,18 +89,20 @@ int playComputerTurn(uint8_t sixes, uint8_t last, bool display, void (*afterMove
     while (!(lastDieUsed() && sixesUsed() >= sixesRolled())) {
         findMoves();
         if (bestMove.moveCount == 0) break;
-        const PendingMove move = game.pendingMove;
+        const Move move = game.pendingMove;
         const uint8_t value = dieValue(move.dieIndex);
-        playMove(packMove(move), move.token2, value, display);
-        if (value == 6) setSixesUsed(sixesUsed() + 1u);
-        else setLastDieUsed(true);
+        if (display) {
+            playMove(move, value);
+        } else {
+            MoveEvents events;
+            walkMove(game, move, value, events);
+        }
+        markDiePlayed(game, value);
         ++moves;
         if (afterMove) afterMove();
     }
     return moves;
 }
-
-bool sideHasWon(uint8_t colour) { return sideProgress(colour) == 192u * (1 + partnersBit()); }
 
 int playComputerGame(uint32_t seed, bool display, int maxTurns, void (*afterMove)()) {
     uint32_t state = seed;
@@ -117,7 +119,7 @@ int playComputerGame(uint32_t seed, bool display, int maxTurns, void (*afterMove
             last = roll();
         }
         if (last != 6) playComputerTurn(sixes, last, display, afterMove);  // a third six loses the turn
-        if (sideHasWon(game.core.currentPlayer)) return turn;
+        if (sideHasWon(game, game.core.currentPlayer)) return turn;
         do game.core.currentPlayer = (game.core.currentPlayer + 1) % 4;
         while (game.players[game.core.currentPlayer].kind == Absent);
     }

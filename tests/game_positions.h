@@ -32,12 +32,10 @@ void setTurn(TurnState state, uint8_t last, uint8_t sixes, uint8_t sixesPlayed, 
 void setDice(uint8_t last, uint8_t sixes, uint8_t sixesPlayed = 0, bool lastPlayed = false);
 
 // Plays the current colour's turn the computer's way: `sixes` sixes and a final roll `last`, each
-// die chosen by findMoves and played by playMove. Calls afterMove (when given) after every move and
+// die chosen by findMoves and played as the turn flow plays it (display) or walked alone. Calls afterMove (when given) after every move and
 // returns the number of moves played.
 int playComputerTurn(uint8_t sixes, uint8_t last, bool display, void (*afterMove)() = nullptr);
 // Plays a whole game from the current position, every colour in play chosen by the computer and
 // the rolls drawn from a fixed generator seeded with `seed`. Returns the turns played, stopping
 // after maxTurns.
 int playComputerGame(uint32_t seed, bool display, int maxTurns, void (*afterMove)() = nullptr);
-// True when the side of the colour has all its tokens home.
-bool sideHasWon(uint8_t colour);

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "game/game_state.h"
-#include "game/moves.h"
+#include "game/position.h"
 #include "game/rules.h"
 #include "tests/board_invariants.h"
 #include "tests/game_positions.h"
@@ -10,9 +10,9 @@
 namespace {
 
 Neighbourhood surveyed(uint8_t colour, uint8_t token, TrackView& track) {
-    viewTrack(colour, track);
+    viewTrack(game, colour, track);
     Neighbourhood around{};
-    surveyNeighbourhood(track, colour, token, around);
+    surveyNeighbourhood(game, track, colour, token, around);
     return around;
 }
 
@@ -80,7 +80,7 @@ TEST(GameRules, Neighbourhoods) {
         EXPECT_EQ(nearest(set), row.nearest) << row.what;
         if (row.foundColour == None) continue;
         uint8_t colour = None, token = None;
-        tokenAhead(around, row.nearest, colour, token);
+        tokenAhead(game, around, row.nearest, colour, token);
         EXPECT_EQ(colour, row.foundColour) << row.what;
         EXPECT_EQ(token, row.foundToken) << row.what;
     }
@@ -102,7 +102,7 @@ TEST(GameRules, ViewsFollowTheBoardAndTheSide) {
     arrange(0, {{0, 0, 10}, {1, 0, progressOn(1, 13)}});
     TrackView track{};
     EXPECT_EQ(nearest(surveyed(0, 0, track).foeSinglesAhead), 3);
-    moveToken(1, 0, 1);
+    moveToken(game, 1, 0, 1);
     EXPECT_EQ(nearest(surveyed(0, 0, track).foeSinglesAhead), 4);
     EXPECT_EQ(nearest(surveyed(1, 0, track).foesBehind), 4);
     arrange(FlagPartners, {{0, 0, 10}, {2, 0, progressOn(2, 13)}, {1, 0, progressOn(1, 8)}});

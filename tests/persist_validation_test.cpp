@@ -8,7 +8,7 @@
 
 namespace {
 
-struct Position {
+struct NamedPosition {
     const char* name;
     std::function<void()> build;
 };
@@ -64,7 +64,7 @@ void makeGameWon() {
 
 // clang-format off
 TEST(PersistValidation, PositionsThatPlayProducesAreAccepted) {
-    const Position positions[] = {
+    const NamedPosition positions[] = {
         {"a new partners game", [] { setUpPosition(true); }},
         {"a new short game with Quick Start", [] { setUpPosition(false); placeToken(0, 0, 1); placeToken(2, 0, 1); }},
         {"a human after one six", [] { setUpPosition(true); setTurn(AwaitRoll, 6, 1, 0, false); game.pendingMove.dieIndex = 0; }},
@@ -80,14 +80,14 @@ TEST(PersistValidation, PositionsThatPlayProducesAreAccepted) {
         {"a won game", [] { setUpPosition(true); makeGameWon(); }},
         {"freed slots with stale counts", [] { basePosition(); placeToken(2, 3, 21); placeToken(0, 1, 11); game.board[15] = BoardSlot{None, 3, 0x0F0F}; }},
     };
-    for (const Position& position : positions) {
+    for (const NamedPosition& position : positions) {
         position.build();
         EXPECT_TRUE(packedGameIsWellFormed()) << position.name;
     }
 }
 
 TEST(PersistValidation, ValuesOutOfRangeOrContradictingEachOtherAreRefused) {
-    const Position positions[] = {
+    const NamedPosition positions[] = {
         // The core block and the line-up.
         {"current player above 3", [] { game.core.currentPlayer = 4; }},
         {"the turn of an absent colour", [] { shortGameLineUp(); game.core.currentPlayer = 1; }},
@@ -135,7 +135,7 @@ TEST(PersistValidation, ValuesOutOfRangeOrContradictingEachOtherAreRefused) {
         {"a second token of the other side", [] { game.pendingMove.player2 = 3; game.pendingMove.token2 = 0; }},
         {"the choose panel without a token", [] { setTurnState(PickMove); game.pendingMove.player = game.pendingMove.token = None; }},
     };
-    for (const Position& position : positions) {
+    for (const NamedPosition& position : positions) {
         basePosition();
         ASSERT_TRUE(packedGameIsWellFormed());
         position.build();

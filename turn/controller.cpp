@@ -29,7 +29,6 @@ namespace {
 constexpr int32_t RollAreaInset = 34;  // the Roll area starts this far left of the board's right edge
 constexpr int32_t RollTapInset = 33;   // where the computer's own taps land, inside that area
 constexpr int32_t RefusalPauseMs = 550;
-constexpr uint32_t HomeProgressPerColour = 4 * ProgressHome;
 
 uint8_t kindOf(uint8_t colour) { return game.players[colour].kind; }
 uint8_t currentKind() { return kindOf(game.core.currentPlayer); }
@@ -73,17 +72,11 @@ MoveScore judgePendingMove(uint8_t v) {
 void playPendingMove() {
     const uint8_t v = dieValue(game.pendingMove.dieIndex);
     const uint8_t mover = game.pendingMove.player;
-    playMove(packMove(game.pendingMove), game.pendingMove.token2, v, true);
+    playMove(game.pendingMove, v);
     ++movesPlayed;
-    if (v == 6) {
-        setSixesUsed(sixesUsed() + 1u);
-    } else {
-        setLastDieUsed(true);
-    }
+    markDiePlayed(game, v);
     // After a restart mid-turn there is no snapshot yet: the button stays off until the next roll.
     if (kindOf(mover) == Human && undoSnapshotTaken()) enableMenuButton(CmdUndo, true);
-    clearPendingMove();
-    game.pendingMove.dieIndex = firstUnplayedDie();
     game.moveKind = None;
     drawDiceRow();
 }
@@ -119,15 +112,13 @@ void prepareRoll() {
 
 void endTurn() {
     drawTurnMarker(true);
-    if (sideProgress(game.core.currentPlayer) == HomeProgressPerColour * (1 + partnersBit())) {
+    if (sideHasWon(game, game.core.currentPlayer)) {
         finishGame();
         return;
     }
-    game.core.currentPlayer = static_cast<uint8_t>((game.core.currentPlayer + 6 - partnersBit()) % 4);
+    passTurn(game);
     drawTurnMarker(false);
     setMessage(rollMessageId(), false);
-    game.core.flags &= ~DiceBitsMask;
-    clearPendingMove();
     game.moveKind = None;
     prepareRoll();
 }
@@ -137,7 +128,7 @@ void playTurnMoves() {
         findMoves();
         // Hard keeps the ratings for the flash and the count, and picks its own move.
         if (currentKind() == Computer && difficulty() == Difficulty::Hard && bestMove.moveCount > 0)
-            chooseHardMove(game.pendingMove);
+            chooseHardMove(game, game.pendingMove);
         dropForeignSelection();
         PendingMove& pending = game.pendingMove;
         const uint8_t moveCount = bestMove.moveCount;

@@ -9,7 +9,7 @@
 #include "ai/evaluate.h"
 #include "ai/hard.h"
 #include "game/game_state.h"
-#include "game/moves.h"
+#include "game/position.h"
 #include "game/setup.h"
 
 namespace {
@@ -45,7 +45,7 @@ void setUp(const Position& position) {
     game.core.flags = position.flags;
     setUpBoard(CmdOnePlayerGame);
     for (const Placement& t : position.tokens)
-        moveToken(t.colour, t.token, t.progress - game.players[t.colour].progress[t.token]);
+        moveToken(game, t.colour, t.token, t.progress - game.players[t.colour].progress[t.token]);
     game.core.currentPlayer = position.player;
     setSixesRolled(position.sixes);
     setLastDie(position.last);
@@ -78,7 +78,7 @@ void chooseMoveAfterMove(benchmark::State& state) {
     state.SetLabel(Positions[state.range(0)].name);
     int32_t step = 1;
     for (auto _ : state) {
-        moveToken(2, 0, step);
+        moveToken(game, 2, 0, step);
         step = -step;
         findMoves();
         benchmark::DoNotOptimize(bestMove);
@@ -106,7 +106,7 @@ void drawHardPositions(bool partners) {
             for (uint8_t t = 0; t < 4; ++t) {
                 // A third of the tokens still in the yard, the rest spread over the route.
                 const uint32_t progress = draw(3) == 0 ? 0 : 1 + draw(ProgressHome);
-                moveToken(c, t, static_cast<int32_t>(progress));
+                moveToken(game, c, t, static_cast<int32_t>(progress));
             }
         }
         game.core.currentPlayer = static_cast<uint8_t>(partners ? draw(4) : 2 * draw(2));
@@ -134,12 +134,12 @@ void hardDecision(benchmark::State& state) {
     double worst = 0;
     int next = 0;
     for (auto _ : state) {
-        static_cast<StoredBlocks&>(game) = hardPositions[next];
+        StoredBlocks position = hardPositions[next];
         next = (next + 1) % HardPositions;
-        if (twoSixes) setSixesRolled(2);
-        PendingMove move{};
+        if (twoSixes) setSixesRolled(position, 2);
+        Move move{};
         const double start = threadMilliseconds();
-        benchmark::DoNotOptimize(chooseHardMove(move));
+        benchmark::DoNotOptimize(chooseHardMove(position, move));
         worst = std::max(worst, threadMilliseconds() - start);
     }
     state.counters["worst_ms"] = worst;

@@ -2,7 +2,7 @@
 #include <benchmark/benchmark.h>
 
 #include "game/game_state.h"
-#include "game/moves.h"
+#include "game/position.h"
 #include "game/setup.h"
 #include "platform/window/messages.h"
 #include "platform/canvas/screen.h"
@@ -24,9 +24,9 @@ void midGamePosition() {
     };
     const Step steps[] = {{0, 0, 20}, {0, 1, 1},  {0, 2, 46}, {0, 3, 48}, {1, 0, 14}, {1, 1, 9},
                           {2, 0, 33}, {2, 1, 11}, {2, 2, 1},  {3, 0, 5},  {3, 1, 44}};
-    for (const Step& s : steps) moveToken(s.colour, s.token, s.steps - progressOf(s.colour, s.token));
+    for (const Step& s : steps) moveToken(game, s.colour, s.token, s.steps - progressOf(s.colour, s.token));
     // Colour 2 joins colour 0 on its square to make a stack.
-    moveToken(2, 3, 30);
+    moveToken(game, 2, 3, 30);
     setTurnState(PickToken);
     setSixesRolled(1);
     setLastDie(4);
