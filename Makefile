@@ -34,7 +34,7 @@ test-asan: build-asan
 # Each fuzzer runs FUZZ_SECONDS from its seeds (the cli fuzzer's are the transcripts); findings land
 # in fuzz-out/.
 FUZZ_SECONDS ?= 60
-FUZZERS = load cli
+FUZZERS = load cli position
 fuzz: deps
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRENDARO_FUZZ=ON \
 	  -DRENDARO_WERROR=OFF -DBUILD_TESTING=OFF >/dev/null

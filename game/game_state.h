@@ -85,6 +85,9 @@ struct StoredBlocks {
     PendingMove pendingMove;
 };
 
+// Kinds of move a shared square can offer: each colour alone, each colour's pair, the mixed pair.
+constexpr int MoveKindCapacity = 5;
+
 // A position: the stored blocks as a value that plain functions copy and change (game/position.h).
 using Position = StoredBlocks;
 
@@ -94,7 +97,7 @@ struct GameState : StoredBlocks {
     uint8_t ownOnSquare;
     uint8_t partnerOnSquare;
     uint8_t moveKind;
-    uint8_t moveKindChoices[5];
+    uint8_t moveKindChoices[MoveKindCapacity];
     StoredBlocks undo;
     int16_t boardSize;
 };

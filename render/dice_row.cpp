@@ -3,6 +3,7 @@
 
 #include "game/game_state.h"
 #include "platform/window/clock.h"
+#include "render/geometry.h"
 #include "render/layout.h"
 #include "render/panel.h"
 
@@ -35,8 +36,8 @@ void drawDie(int32_t x, int32_t y, uint8_t value, DieLook look) {
             useStock(WHITE_BRUSH);
             break;
     }
-    Rectangle(drawSurface, x + 1, y - 1, x + 21, y + 19);
-    Rectangle(drawSurface, x, y, x + 20, y + 20);
+    Rectangle(drawSurface, x + 1, y - 1, x + DieWidth + 1, y + DieWidth - 1);
+    Rectangle(drawSurface, x, y, x + DieWidth, y + DieWidth);
     if (value % 2 == 1) drawPip(x + 9, y + 9);
     if (value > 1) {
         drawPip(x + 4, y + 4);
@@ -56,14 +57,14 @@ void drawDie(int32_t x, int32_t y, uint8_t value, DieLook look) {
 
 void drawDiceRow() {
     if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
-    const int32_t y = game.boardSize + 5;
+    const int32_t y = game.boardSize + DieTop;
     const uint8_t sixes = sixesRolled(), used = sixesUsed(), last = lastDie();
-    if (sixes >= 1) drawDie(4, y, 6, lookOfDie(used >= 1, 0));
-    if (sixes >= 2) drawDie(28, y, 6, lookOfDie(used >= 2, 1));
+    if (sixes >= 1) drawDie(dieLeft(0), y, 6, lookOfDie(used >= 1, 0));
+    if (sixes >= 2) drawDie(dieLeft(1), y, 6, lookOfDie(used >= 2, 1));
     if (last >= 1 && last <= 5)
-        drawDie(4 + 24 * sixes, y, last, lookOfDie(lastDieUsed(), sixes));
+        drawDie(dieLeft(sixes), y, last, lookOfDie(lastDieUsed(), sixes));
     else if (sixes == 3 && last == 6)
-        drawDie(52, y, 6, DieUsed);
+        drawDie(dieLeft(2), y, 6, DieUsed);
 }
 
 void drawRollButton() {
@@ -71,10 +72,11 @@ void drawRollButton() {
     const uint8_t colour = game.core.currentPlayer % 4;
     useStock(NULL_PEN);
     useStock(GRAY_BRUSH);
-    RoundRect(drawSurface, S - 33, S + 6, S - 3, S + 26, 3, 3);
+    const int32_t left = S - RollButtonInset;
+    RoundRect(drawSurface, left + 1, S + 6, S - 3, S + 26, 3, 3);  // its shadow
     useStock(BLACK_PEN);
     useObject(brushes[colour][ShadeLight]);
-    RoundRect(drawSurface, S - 34, S + 5, S - 5, S + 24, 2, 2);
+    RoundRect(drawSurface, left, S + 5, S - 5, S + 24, 2, 2);
     SetBkColor(drawSurface, lightColours[colour]);
     drawTextAt("Roll!", S - 28, S + 8);
     SetBkColor(drawSurface, RGB(255, 255, 255));

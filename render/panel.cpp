@@ -5,6 +5,7 @@
 
 #include "game/game_state.h"
 #include "platform/window/messages.h"
+#include "render/geometry.h"
 #include "render/layout.h"
 #include "render/tokens.h"
 #include "resources/ids.h"
@@ -79,9 +80,9 @@ void drawChoosePanel() {
     clearMessageArea();
     char caption[MessageCapacity];
     if (loadMessage(MsgChoose, caption)) drawTextAt(caption, 4, S + 8);
-    for (int32_t k = 0; k < 5; ++k) {
+    for (int32_t k = 0; k < ChooseButtons; ++k) {
         const uint8_t code = game.moveKindChoices[k];
         if (code == None) break;
-        drawTokenIcons(code, 75 + 30 * k, S + 14);
+        drawTokenIcons(code, chooseLeft(k) + ChooseWidth / 2, S + RowMiddle);
     }
 }

@@ -9,6 +9,7 @@
 #include "game/undo.h"
 #include "platform/chrome/chrome.h"
 #include "platform/window/messages.h"
+#include "render/geometry.h"
 #include "render/tokens.h"
 #include "resources/ids.h"
 #include "turn/controller.h"
@@ -18,8 +19,6 @@ namespace {
 
 constexpr int32_t NoFocus = -1;
 constexpr int32_t RingRadius = 10;  // round a token's tap point, just outside its disc
-constexpr uint8_t DiceInRow = 3;
-constexpr uint8_t ChoiceButtons = 5;
 
 struct TapPoint {
     int32_t x, y;
@@ -95,7 +94,7 @@ void pickNumbered(uint8_t n) {
     TapPoint p{};
     if (turnState() == PickToken && n < DiceInRow && n <= sixesRolled() && !dieUsed(n))
         dieTapPoint(n, p.x, p.y);
-    else if (turnState() == PickMove && n < ChoiceButtons && game.moveKindChoices[n] != None)
+    else if (turnState() == PickMove && n < ChooseButtons && game.moveKindChoices[n] != None)
         choiceTapPoint(n, p.x, p.y);
     else
         return;
@@ -144,7 +143,7 @@ constexpr Shortcut shortcuts[] = {
 }  // namespace
 
 void onKey(uint32_t key, uint32_t modifiers) {
-    if (modifiers == 0 && key >= '1' && key < '1' + ChoiceButtons) {
+    if (modifiers == 0 && key >= '1' && key < '1' + ChooseButtons) {
         pickNumbered(static_cast<uint8_t>(key - '1'));
         return;
     }

@@ -15,6 +15,7 @@
 #include "platform/window/messages.h"
 #include "render/board.h"
 #include "render/dice_row.h"
+#include "render/geometry.h"
 #include "render/layout.h"
 #include "render/panel.h"
 #include "render/tokens.h"
@@ -26,15 +27,13 @@ uint32_t movesPlayed = 0;
 
 namespace {
 
-constexpr int32_t RollAreaInset = 34;  // the Roll area starts this far left of the board's right edge
-constexpr int32_t RollTapInset = 33;   // where the computer's own taps land, inside that area
 constexpr int32_t RefusalPauseMs = 550;
 
 uint8_t kindOf(uint8_t colour) { return game.players[colour].kind; }
 uint8_t currentKind() { return kindOf(game.core.currentPlayer); }
 
 bool inRollArea(int32_t x, int32_t y) {
-    return x >= game.boardSize - RollAreaInset && y >= game.boardSize + 1;
+    return x >= game.boardSize - RollButtonInset && y >= game.boardSize + 1;
 }
 
 // Whose roll it is: a person is asked to tap, the computer's roll is announced.
@@ -136,14 +135,14 @@ void playTurnMoves() {
 
         if (pending.token != None) {
             const MoveScore verdict = judgePendingMove(v);
-            if (verdict.score >= ScoreNotEvaluated && listMoveKinds(v) == 0) {
+            if (verdict.score >= ScoreNotEvaluated && offerMoveKinds(v) == 0) {
                 refuseMove(verdict.score);
                 return;
             }
         }
         if (moveCount > 1 && pending.token != None && progressOf(pending.player, pending.token) != 0 &&
             kindOf(pending.player) == Human && slotOf(pending.player, pending.token).count > 1) {
-            if (game.moveKind == None && listMoveKinds(v) > 1) {
+            if (game.moveKind == None && offerMoveKinds(v) > 1) {
                 setTurnState(PickMove);
                 drawChoosePanel();
                 return;

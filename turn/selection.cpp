@@ -6,8 +6,10 @@
 #include "ai/choice.h"
 #include "ai/evaluate.h"
 #include "game/game_state.h"
+#include "game/position.h"
 #include "game/track.h"
 #include "render/dice_row.h"
+#include "render/geometry.h"
 #include "render/panel.h"
 #include "render/tokens.h"
 #include "turn/messages.h"
@@ -15,12 +17,6 @@
 bool rollTapActive = false;
 
 namespace {
-
-constexpr int32_t TokenHitRadius = 9;
-constexpr int32_t DieLeft = 4, DieWidth = 20, DiePitch = 24;
-constexpr int32_t ChooseLeft = 65, ChooseWidth = 20, ChoosePitch = 30;
-constexpr int ChooseButtons = 5;
-constexpr int32_t RowTapDepth = 14;  // below the board's edge, inside the dice and the "Choose:" icons
 
 // Kinds of move: bits 0-1 own tokens, bits 2-3 partner tokens.
 enum MoveKind : uint8_t { KindOwn = 1, KindOwnPair = 3, KindPartner = 4, KindMixedPair = 5, KindPartnerPair = 12 };
@@ -42,9 +38,9 @@ enum class DieTap : uint8_t { Selected, Missed, NoDie };
 
 // Below the board: an unplayed die of the turn, a miss past the last die, or no die at x.
 DieTap selectDie(int32_t x) {
-    for (uint8_t i = 0; i < 3; ++i) {
+    for (uint8_t i = 0; i < DiceInRow; ++i) {
         if (i > sixesRolled()) return DieTap::Missed;
-        const int32_t left = DiePitch * i + DieLeft;
+        const int32_t left = dieLeft(i);
         if (x >= left && x <= left + DieWidth && !dieUsed(i)) {
             clearPendingMove();
             game.pendingMove.dieIndex = i;
@@ -71,17 +67,23 @@ bool selectToken(uint8_t colour, int32_t x, int32_t y) {
     return false;
 }
 
-// The first token of the slot within mask: whether it may move alone by v, and its progress (255: none).
-void representative(uint8_t slot, uint16_t mask, uint8_t v, bool& alone, uint8_t& progress) {
+// Whether the first token of the slot within mask may move alone by v.
+bool movesAlone(uint8_t slot, uint16_t mask, uint8_t v) {
     uint8_t colour = None, token = None;
     findTokenInSlot(slot, 0, mask, colour, token);
-    alone = false;
-    progress = None;
-    if (colour == None) return;
+    if (colour == None) return false;
     MoveScore score{};
     evaluateMove(colour, token, v, score);
-    alone = score.legal != 0;
-    progress = progressOf(colour, token);
+    return score.legal != 0;
+}
+
+// Whether the rules let the first token of the slot within maskA and the first other one within
+// maskB move as a pair by the pending die.
+bool pairMoves(uint8_t slot, uint16_t maskA, uint16_t maskB) {
+    Move pair{game.pendingMove.dieIndex, None, None, None, None};
+    findTokenInSlot(slot, 0, maskA, pair.player, pair.token);
+    findTokenInSlot(slot, maskA == maskB ? 1 : 0, maskB, pair.player2, pair.token2);
+    return pair.player != None && pair.player2 != None && moveAllowed(game, pair);
 }
 
 }  // namespace
@@ -102,7 +104,7 @@ void handleMoveKindTap(int32_t x, int32_t y) {
         setTurnState(PickToken);
     } else if (x >= ChooseLeft) {
         const int32_t i = (x - ChooseLeft) / ChoosePitch;
-        if (i >= ChooseButtons || x > ChoosePitch * i + ChooseLeft + ChooseWidth || game.moveKindChoices[i] == None) return;
+        if (i >= ChooseButtons || x > chooseLeft(i) + ChooseWidth || game.moveKindChoices[i] == None) return;
         game.moveKind = game.moveKindChoices[i];
         setTurnState(Playing);
     }
@@ -115,6 +117,7 @@ void handleMoveKindTap(int32_t x, int32_t y) {
 uint8_t listMoveKinds(uint8_t v) {
     game.ownOnSquare = 0;
     game.partnerOnSquare = 0;
+    for (uint8_t& choice : game.moveKindChoices) choice = None;
     const PendingMove& pending = game.pendingMove;
     if (progressOf(pending.player, pending.token) == 0) return 0;
 
@@ -127,24 +130,20 @@ uint8_t listMoveKinds(uint8_t v) {
     game.partnerOnSquare = tokenCount(onSquare & partnerMask);
     if (game.ownOnSquare + game.partnerOnSquare < 2) return 0;
 
-    bool ownAlone = false, partnerAlone = false;
-    uint8_t posA = None, posB = None;
-    representative(slot, ownMask, v, ownAlone, posA);
-    representative(slot, partnerMask, v, partnerAlone, posB);
-
-    const bool even = v % 2 == 0;
-    const int h = v / 2;
     uint8_t k = 0;
     auto offer = [&k](bool possible, uint8_t kind) {
         if (possible) game.moveKindChoices[k++] = kind;
     };
-    for (uint8_t& choice : game.moveKindChoices) choice = None;
-    offer(game.ownOnSquare > 0 && ownAlone, KindOwn);
-    offer(game.partnerOnSquare > 0 && partnerAlone, KindPartner);
-    offer(game.ownOnSquare > 1 && even && posA + h <= ProgressHome, KindOwnPair);
-    offer(game.partnerOnSquare > 1 && even && posB + h <= ProgressHome, KindPartnerPair);
-    offer(game.ownOnSquare > 0 && game.partnerOnSquare > 0 && even && posA + h < 44 && posB + h < 44, KindMixedPair);
+    offer(movesAlone(slot, ownMask, v), KindOwn);
+    offer(movesAlone(slot, partnerMask, v), KindPartner);
+    offer(pairMoves(slot, ownMask, ownMask), KindOwnPair);
+    offer(pairMoves(slot, partnerMask, partnerMask), KindPartnerPair);
+    offer(pairMoves(slot, ownMask, partnerMask), KindMixedPair);
+    return k;
+}
 
+uint8_t offerMoveKinds(uint8_t v) {
+    const uint8_t k = listMoveKinds(v);
     if (k == 1 && game.moveKindChoices[0] != KindOwn) {
         game.moveKind = game.moveKindChoices[0];
         applyMoveKind();
@@ -194,7 +193,7 @@ void restoreSelection() {
     dropForeignSelection();
     if (turnState() == PickMove) {
         // Fewer than two kinds leave nothing to choose: the token is picked again.
-        const bool choosing = game.pendingMove.token != None && listMoveKinds(dieValue(game.pendingMove.dieIndex)) >= 2;
+        const bool choosing = game.pendingMove.token != None && offerMoveKinds(dieValue(game.pendingMove.dieIndex)) >= 2;
         game.moveKind = None;
         if (!choosing) setTurnState(PickToken);
     }
@@ -212,11 +211,11 @@ void restoreSelection() {
 }
 
 void dieTapPoint(uint8_t i, int32_t& x, int32_t& y) {
-    x = DiePitch * i + DieLeft + DieWidth / 2;
-    y = game.boardSize + RowTapDepth;
+    x = dieLeft(i) + DieWidth / 2;
+    y = game.boardSize + RowMiddle;
 }
 
 void choiceTapPoint(uint8_t i, int32_t& x, int32_t& y) {
-    x = ChoosePitch * i + ChooseLeft + ChooseWidth / 2;
-    y = game.boardSize + RowTapDepth;
+    x = chooseLeft(i) + ChooseWidth / 2;
+    y = game.boardSize + RowMiddle;
 }

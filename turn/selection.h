@@ -7,7 +7,12 @@ extern bool rollTapActive;
 
 void handleTokenTap(uint8_t colour, int32_t x, int32_t y);
 void handleMoveKindTap(int32_t x, int32_t y);
+// The kinds of move the pending token's square offers for die v, into game.moveKindChoices: each
+// colour's first token alone, each colour's pair and the mixed pair, as the rules allow. Returns how many.
 uint8_t listMoveKinds(uint8_t v);
+// listMoveKinds, and a lone kind other than the token's own single taken at once, as if chosen.
+uint8_t offerMoveKinds(uint8_t v);
+// The pending move made of game.moveKind's tokens on the pending token's square.
 void applyMoveKind();
 // A pending token outside the current side (only a loaded record can name one) is no selection.
 void dropForeignSelection();
