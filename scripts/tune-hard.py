@@ -7,7 +7,7 @@ kept, and a weight that no nudge improves gets a smaller step. Every candidate p
 deterministic: run again, it finds the same weights. Each candidate's result is logged to
 tools/tune/hard-tuning.csv, the data the committed weights come from.
 
-Usage: tune-hard.py RENDARO_SIM [--rounds R] [--partners N] [--short N] [--start W,W,...]
+Usage: tune-hard.py RENDARO_SIM [--rounds R] [--partners N] [--short N] [--start W,W,...] [--log FILE.csv]
 """
 import argparse
 import csv
@@ -39,9 +39,10 @@ def main():
     parser.add_argument("--partners", type=int, default=300, help="seeds of partners games per candidate")
     parser.add_argument("--short", type=int, default=1000, help="seeds of short games per candidate")
     parser.add_argument("--start", default=",".join(map(str, START)))
+    parser.add_argument("--log", default="tools/tune/hard-tuning.csv", help="relative to the source folder")
     options = parser.parse_args()
     sim = os.path.abspath(options.sim)
-    log_path = os.path.join(ROOT, "tools/tune/hard-tuning.csv")
+    log_path = os.path.join(ROOT, options.log)
     os.makedirs(os.path.dirname(log_path), exist_ok=True)
     seen = {}
 
