@@ -39,25 +39,29 @@ void rateMoves(const Position& pos, Ladder ladder, MoveScore (&scores)[16], Best
     const uint8_t candidates = flag(pos, FlagPartners) ? 8 : 4;
     TrackView track;
     viewTrack(pos, me, track);
+    const Rating rating{pos, ladder, track, unplayedDiceTotal(pos)};
+    // Read once: a rating written through `scores` might, for all the compiler knows, change pos.
+    const bool lastLeft = !lastDieUsed(pos), sixLeft = sixesRolled(pos) > sixesUsed(pos);
+    const uint8_t last = lastDie(pos), lastIndex = sixesRolled(pos), sixIndex = sixesUsed(pos);
 
     for (uint8_t i = 0; i < candidates; ++i) {
         const uint8_t group = i >= 4 ? 1 : 0;
         const uint8_t colour = (me + 2 * group) % 4;
         const uint8_t token = i % 4;
-        TokenSight sight{};
+        TokenSight sight;  // its neighbourhood is filled in by the first rating that needs it
+        sight.surveyed = false;
         for (uint8_t d = 0; d < 2; ++d) {
             MoveScore& rated = scores[i + 8 * d];
-            const bool available = d == 0 ? !lastDieUsed(pos) : sixesRolled(pos) > sixesUsed(pos);
-            if (!available) {
+            if (!(d == 0 ? lastLeft : sixLeft)) {
                 rated.score = ScoreNotEvaluated;
                 continue;
             }
-            evaluateMove(pos, ladder, track, colour, token, d == 0 ? lastDie(pos) : 6, rated, sight);
+            evaluateMove(rating, colour, token, d == 0 ? last : 6, rated, sight);
             if (rated.score < best.bestScore) {
                 best.bestScore = rated.score;
                 best.player = colour;
                 best.token = token;
-                best.dieIndex = d == 1 ? sixesUsed(pos) : sixesRolled(pos);
+                best.dieIndex = d == 1 ? sixIndex : lastIndex;
                 if (isPairScore(rated.score)) pairPartner(pos, colour, token, best.player2, best.token2);
                 else best.player2 = best.token2 = None;
             }
@@ -72,8 +76,9 @@ void rateMoves(const Position& pos, Ladder ladder, MoveScore (&scores)[16], Best
     best.moveCount = static_cast<uint8_t>(best.countLast + best.countSix);
 }
 
-void findMoves() {
-    rateMoves(game, gameLadder(game), moveScores, bestMove);
+void rateTurnMoves() { rateMoves(game, gameLadder(game), moveScores, bestMove); }
+
+void pendChosenMove() {
     const uint8_t me = game.core.currentPlayer;
     if (game.players[me].kind == Computer || bestMove.moveCount == 1) {
         game.pendingMove = PendingMove{bestMove.dieIndex, bestMove.player, bestMove.token, bestMove.player2,

@@ -23,11 +23,12 @@ extern MoveScore moveScores[16];
 // Rates each candidate of the side to play in pos, for each of its dice left, on one ladder: the
 // scores indexed as moveScores, the best and the counts into best.
 void rateMoves(const Position& pos, Ladder ladder, MoveScore (&scores)[16], BestMove& best);
-// rateMoves on the game at its difficulty, into moveScores and bestMove; the best move becomes the
-// pending one for the computer, or for a person when it is the only one.
-void findMoves();
-// The rating the last findMoves gave colour's token moving by die, copied into out; false when it
-// rated no such move. Good only while the board and the dice are still those findMoves saw.
+// rateMoves on the game at its difficulty, into moveScores and bestMove.
+void rateTurnMoves();
+// The best move rated becomes the pending one: always the computer's, a person's when it is the only one.
+void pendChosenMove();
+// The rating the last rateTurnMoves gave colour's token moving by die, copied into out; false when it
+// rated no such move. Good only while the board and the dice are still those it saw.
 bool findRating(uint8_t colour, uint8_t token, uint8_t die, MoveScore& out);
 void resetMoveScores();
 // Whether a score is one of the two rungs that move two tokens together.

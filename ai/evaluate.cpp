@@ -8,7 +8,7 @@
 namespace {
 
 // What the rungs of the ladder ask about one token and one die.
-struct Rating {
+struct Rung {
     const Position& pos;
     uint8_t c, t, v, h;
     int32_t p;
@@ -37,7 +37,7 @@ int16_t entryScore(const Position& pos, uint8_t c, uint32_t T) {
 
 // The rungs only Normal climbs, above the pair rung: a pair or a single landing on a foe. False
 // when none applies.
-bool captureRungs(const Rating& r, const Neighbourhood& around, MoveScore& out) {
+bool captureRungs(const Rung& r, const Neighbourhood& around, MoveScore& out) {
     const bool evenTotal = r.T % 2 == 0;
     const bool pairLandsOnEnemy = holds(around.foePairsAhead, r.h) || holds(around.foeSinglesAhead, r.h) ||
                                   (evenTotal && (holds(around.foePairsAhead, r.T / 2) ||
@@ -59,7 +59,7 @@ bool captureRungs(const Rating& r, const Neighbourhood& around, MoveScore& out) 
 
 // The rungs of a legal single move below the pair rung: joining a friend, fleeing a foe behind,
 // chasing one ahead, and the plain walks.
-int16_t walkRungs(const Rating& r, const Neighbourhood& around, bool normal) {
+int16_t walkRungs(const Rung& r, const Neighbourhood& around, bool normal) {
     if (normal && nearest(around.friendsAhead) == r.v) {
         uint8_t colour = None, token = None;
         tokenAhead(r.pos, around, r.v, colour, token);
@@ -87,16 +87,17 @@ uint32_t unplayedDiceTotal(const Position& pos) {
 void evaluateMove(uint8_t c, uint8_t t, uint8_t v, MoveScore& out) {
     TrackView track;
     viewTrack(game, c, track);
+    const Rating rating{game, gameLadder(game), track, unplayedDiceTotal(game)};
     TokenSight sight{};
-    evaluateMove(game, gameLadder(game), track, c, t, v, out, sight);
+    evaluateMove(rating, c, t, v, out, sight);
 }
 
-void evaluateMove(const Position& pos, Ladder ladder, const TrackView& track, uint8_t c, uint8_t t, uint8_t v,
-                  MoveScore& out, TokenSight& sight) {
+void evaluateMove(const Rating& rating, uint8_t c, uint8_t t, uint8_t v, MoveScore& out, TokenSight& sight) {
+    const Position& pos = rating.pos;
     out.score = ScoreNotEvaluated;
     out.legal = 0;
     const int32_t p = progressOf(pos, c, t);
-    const uint32_t T = unplayedDiceTotal(pos);
+    const uint32_t T = rating.diceTotal;
 
     if (p == 0) {
         if (v != 6) {
@@ -118,14 +119,14 @@ void evaluateMove(const Position& pos, Ladder ladder, const TrackView& track, ui
     }
 
     if (!sight.surveyed) {
-        surveyNeighbourhood(pos, track, c, t, sight.around);
+        surveyNeighbourhood(pos, rating.track, c, t, sight.around);
         sight.surveyed = true;
     }
     const Neighbourhood& around = sight.around;
     out.legal = walksFreely(around, static_cast<uint32_t>(p), v);
-    const bool normal = ladder == LadderNormal;
-    const Rating rating{pos, c, t, v, h, p, T, pairDie, here, mine};
-    if (normal && captureRungs(rating, around, out)) return;
+    const bool normal = rating.ladder == LadderNormal;
+    const Rung rung{pos, c, t, v, h, p, T, pairDie, here, mine};
+    if (normal && captureRungs(rung, around, out)) return;
 
     if (pairDie && !partnerBlocksPairMove(pos, c, t, v) &&
         (nearest(around.foePairsAheadOrHere) >= h || landsSafe(c, static_cast<uint32_t>(p + h)))) {
@@ -136,7 +137,7 @@ void evaluateMove(const Position& pos, Ladder ladder, const TrackView& track, ui
         out.score = p <= 42 ? RefuseBlocked : RefusePastHome;
         return;
     }
-    out.score = walkRungs(rating, around, normal);
+    out.score = walkRungs(rung, around, normal);
 }
 
 bool partnerBlocksPairMove(const Position& pos, uint8_t c, uint8_t t, uint8_t v) {

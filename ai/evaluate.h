@@ -20,10 +20,17 @@ struct TokenSight {
     Neighbourhood around;
 };
 
-// Colour's token moving by die in pos, as the ladder rates it; the track viewed once for the side,
-// each token surveyed once within one position.
-void evaluateMove(const Position& pos, Ladder ladder, const TrackView& track, uint8_t colour, uint8_t token,
-                  uint8_t die, MoveScore& out, TokenSight& sight);
+// What every rating within one position shares: the position, the difficulty, the track as the
+// side to play sees it and the dice left to play, each worked out once.
+struct Rating {
+    const Position& pos;
+    Ladder ladder;
+    const TrackView& track;  // viewTrack(pos, the side's colour)
+    uint32_t diceTotal;      // unplayedDiceTotal(pos)
+};
+
+// Colour's token moving by die, as the ladder rates it; each token surveyed once within one position.
+void evaluateMove(const Rating& rating, uint8_t colour, uint8_t token, uint8_t die, MoveScore& out, TokenSight& sight);
 // The same on the game at its own difficulty.
 void evaluateMove(uint8_t colour, uint8_t token, uint8_t die, MoveScore& out);
 bool partnerBlocksPairMove(const Position& pos, uint8_t colour, uint8_t token, uint8_t die);

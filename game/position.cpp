@@ -1,6 +1,8 @@
 // A position's moves: the rules' test, the walk with its captures, and the events it reports.
 #include "game/position.h"
 
+#include <cstring>
+
 #include "game/rules.h"
 #include "game/track.h"
 
@@ -92,7 +94,8 @@ void walkMove(Position& pos, const Move& move, uint8_t die, MoveEvents& events) 
     }
 
     walk(pos, events, p, t, p2, t2, steps);
-    if (progressOf(pos, p, t) == ProgressHome) report(events, MoveEvent{MoveEventKind::Home, p, t, p2, t2, 0, 0});
+    const bool home = progressOf(pos, p, t) == ProgressHome;
+    if (home) report(events, MoveEvent{MoveEventKind::Home, p, t, p2, t2, 0, 0});
     if (captures) {
         report(events, MoveEvent{MoveEventKind::Capture, victimColour, victimToken, None, None, 0, 0});
         const uint16_t victims = sideMask(pos, victimColour);
@@ -103,7 +106,8 @@ void walkMove(Position& pos, const Move& move, uint8_t die, MoveEvents& events) 
             walk(pos, events, c, v, None, None, -progressOf(pos, c, v));
         } while (more != 0);
     }
-    if (sideHasWon(pos, p)) report(events, MoveEvent{MoveEventKind::Won, p, t, None, None, 0, 0});
+    // Only a token reaching home can win the game.
+    if (home && sideHasWon(pos, p)) report(events, MoveEvent{MoveEventKind::Won, p, t, None, None, 0, 0});
 }
 
 void markDiePlayed(Position& pos, uint8_t die) {
@@ -169,12 +173,14 @@ void passTurn(Position& pos) {
 }
 
 uint32_t sideProgress(const Position& pos, uint8_t colour) {
-    uint32_t sum = 0;
-    for (uint8_t t = 0; t < 4; ++t) {
-        sum += progressOf(pos, colour, t);
-        if (flag(pos, FlagPartners)) sum += progressOf(pos, partner(colour), t);
-    }
-    return sum;
+    // A colour's four progress bytes summed as one word: each is at most 48, so no sum carries
+    // out of the top byte.
+    const auto colourSum = [&pos](uint8_t c) {
+        uint32_t bytes = 0;
+        std::memcpy(&bytes, pos.players[c].progress, sizeof bytes);
+        return (bytes * 0x01010101u) >> 24;
+    };
+    return colourSum(colour) + (flag(pos, FlagPartners) ? colourSum(partner(colour)) : 0);
 }
 
 bool sideHasWon(const Position& pos, uint8_t colour) {

@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "ai/choice.h"
 #include "game/game_state.h"
 
 int16_t screenWidth{};
@@ -46,8 +45,6 @@ void initScreenLayout() {
     screenWidth = static_cast<int16_t>(GetSystemMetrics(SM_CXSCREEN));
     screenHeight = static_cast<int16_t>(GetSystemMetrics(SM_CYSCREEN));
     game.boardSize = screenWidth < screenHeight ? screenWidth : screenHeight;
-    resetGameRecord();
-    resetMoveScores();
 }
 
 bool createDrawingResources() {

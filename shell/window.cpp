@@ -42,6 +42,7 @@ int rendaroMain() {
     if (!createMainClass()) return 0;
     if (!CreateMainWindow(mainWindowProc)) return 0;
     initScreenLayout();
+    resetTurnRecord();
     newGame(CmdOnePlayerGame);
     loadState();
     restoreSelection();

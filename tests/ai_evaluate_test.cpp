@@ -89,7 +89,7 @@ TEST(AiChoice, YardTokensAreOneMoveForASixButAStartSquareTokenIsItsOwn) {
     // and the final 3 moves token 1.
     arrange(0, {{0, 1, 1}, {0, 3, 48}});
     setDice(3, 1);
-    findMoves();
+    rateTurnMoves();
     EXPECT_EQ(bestMove.countSix, 2);
     EXPECT_EQ(bestMove.countLast, 1);
 }

@@ -14,6 +14,7 @@
 #include "platform/window/messages.h"
 #include "render/layout.h"
 #include "tests/game_positions.h"
+#include "turn/controller.h"
 
 namespace {
 std::atomic<uint64_t> allocations{0};
@@ -39,6 +40,7 @@ TEST(AllocTest, WholeComputerGamesAllocateNothing) {
     initScreen(240, 320);
     ASSERT_TRUE(createDrawingResources());
     initScreenLayout();
+    resetTurnRecord();
     drawSurface = GetDC();
     // The first games warm the canvas up: it keeps the scratch buffers its largest shapes and copies need.
     for (int run = 0; run < 4; ++run) {
@@ -51,7 +53,7 @@ TEST(AllocTest, WholeComputerGamesAllocateNothing) {
         for (uint32_t seed = 1; seed <= 4; ++seed) {
             setUpBoard(seed % 2 ? CmdOnePlayerGame : CmdTwoPlayerGame);
             turns += playComputerGame(seed, display, 2000);
-            for (int i = 0; i < 100; ++i) findMoves();
+            for (int i = 0; i < 100; ++i) rateTurnMoves();
         }
         const uint64_t made = allocations.load() - before;
         EXPECT_TRUE(run < 2 || made == 0) << made << (display ? " with display" : " without display");

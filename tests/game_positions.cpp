@@ -87,7 +87,8 @@ int playComputerTurn(uint8_t sixes, uint8_t last, bool display, void (*afterMove
     setDice(last, sixes);
     int moves = 0;
     while (!(lastDieUsed() && sixesUsed() >= sixesRolled())) {
-        findMoves();
+        rateTurnMoves();
+        pendChosenMove();
         if (bestMove.moveCount == 0) break;
         const Move move = game.pendingMove;
         const uint8_t value = dieValue(move.dieIndex);

@@ -32,7 +32,7 @@ void setTurn(TurnState state, uint8_t last, uint8_t sixes, uint8_t sixesPlayed, 
 void setDice(uint8_t last, uint8_t sixes, uint8_t sixesPlayed = 0, bool lastPlayed = false);
 
 // Plays the current colour's turn the computer's way: `sixes` sixes and a final roll `last`, each
-// die chosen by findMoves and played as the turn flow plays it (display) or walked alone. Calls afterMove (when given) after every move and
+// die chosen by rateTurnMoves and played as the turn flow plays it (display) or walked alone. Calls afterMove (when given) after every move and
 // returns the number of moves played.
 int playComputerTurn(uint8_t sixes, uint8_t last, bool display, void (*afterMove)() = nullptr);
 // Plays a whole game from the current position, every colour in play chosen by the computer and

@@ -59,7 +59,7 @@ void refuseMove(int16_t score) {
     showPrompt();
 }
 
-// The rules' verdict on the pending single token moving alone by v. Asked only after findMoves on
+// The rules' verdict on the pending single token moving alone by v. Asked only after rateTurnMoves on
 // the same board and dice, which has most often rated that very move already.
 MoveScore judgePendingMove(uint8_t v) {
     MoveScore verdict{};
@@ -124,7 +124,8 @@ void endTurn() {
 
 void playTurnMoves() {
     while (!allDicePlayed()) {
-        findMoves();
+        rateTurnMoves();
+        pendChosenMove();
         // Hard keeps the ratings for the flash and the count, and picks its own move.
         if (currentKind() == Computer && difficulty() == Difficulty::Hard && bestMove.moveCount > 0)
             chooseHardMove(game, game.pendingMove);
@@ -173,6 +174,11 @@ void playTurnMoves() {
 }
 
 }  // namespace
+
+void resetTurnRecord() {
+    resetGameRecord();
+    resetMoveScores();
+}
 
 void handleTap(int32_t x, int32_t y) {
     drawSurface = GetDC();

@@ -5,6 +5,9 @@
 // Every move the controller has played since start-up, for the simulator's tallies.
 extern uint32_t movesPlayed;
 
+// The record as the program starts, with default options, no turn under way and no message, and
+// no move rated yet.
+void resetTurnRecord();
 // One tap with its drawing surface, then the save.
 void handleTap(int32_t x, int32_t y);
 // The tap's effect on the turn alone, on whatever surface is current (none draws nothing).

@@ -197,13 +197,8 @@ void restoreSelection() {
         game.moveKind = None;
         if (!choosing) setTurnState(PickToken);
     }
-    // The ratings the flash and the keyboard's ring read are not saved: they are made again, the
-    // saved selection kept.
-    if (turnState() == PickToken) {
-        const PendingMove kept = game.pendingMove;
-        findMoves();
-        game.pendingMove = kept;
-    }
+    // The ratings the flash and the keyboard's ring read are not saved: they are made again.
+    if (turnState() == PickToken) rateTurnMoves();
     // A pair is only ever named on its way to being played, so neither a saved one nor a kind chosen
     // by itself just above is a choice of the player's.
     game.pendingMove.player2 = None;

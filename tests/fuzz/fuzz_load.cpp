@@ -40,6 +40,7 @@ void writeFile(const uint8_t* data, size_t size) {
 void startUp() {
     std::memset(&game, 0, sizeof game);
     initScreenLayout();
+    resetTurnRecord();
     newGame(CmdOnePlayerGame);
     loadState();
     Msg drained;

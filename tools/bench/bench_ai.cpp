@@ -66,7 +66,8 @@ void chooseMove(benchmark::State& state) {
     setUp(Positions[state.range(0)]);
     state.SetLabel(Positions[state.range(0)].name);
     for (auto _ : state) {
-        findMoves();
+        rateTurnMoves();
+        pendChosenMove();
         benchmark::DoNotOptimize(bestMove);
     }
 }
@@ -80,7 +81,8 @@ void chooseMoveAfterMove(benchmark::State& state) {
     for (auto _ : state) {
         moveToken(game, 2, 0, step);
         step = -step;
-        findMoves();
+        rateTurnMoves();
+        pendChosenMove();
         benchmark::DoNotOptimize(bestMove);
     }
 }

@@ -9,6 +9,7 @@
 #include "render/board.h"
 #include "render/layout.h"
 #include "render/panel.h"
+#include "turn/controller.h"
 
 namespace {
 
@@ -17,6 +18,7 @@ int32_t quietWindow(uint32_t, uint32_t, int32_t) { return 0; }
 // Four colours in two teams, tokens spread over the track, a stack, a home column and home, two dice shown.
 void midGamePosition() {
     initScreenLayout();
+    resetTurnRecord();
     setUpBoard(CmdOnePlayerGame);
     struct Step {
         uint8_t colour, token;

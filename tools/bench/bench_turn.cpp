@@ -32,6 +32,7 @@ public:
         createDrawingResources();
         CreateMainWindow(mainWindowProc);
         initScreenLayout();
+        resetTurnRecord();
     }
     ~GameWindow() {
         close();
