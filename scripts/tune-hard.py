@@ -5,7 +5,10 @@ A coordinate search: each weight in turn is nudged up, then down; a nudge that w
 kept, and a weight that no nudge improves gets a smaller step. Every candidate plays the same games
 (fixed seeds, each seed twice with the seats swapped, partners and short games), so the search is
 deterministic: run again, it finds the same weights. Each candidate's result is logged to
-tools/tune/hard-tuning.csv, the data the committed weights come from.
+tools/tune/hard-tuning.csv, the data the committed weights come from; ai/hard_weights.h names the
+command that made them. That run started where an earlier, longer one (three rounds from START,
+stopped in its second; tools/tune/hard-tuning-first-run.csv) had got to, before Hard's moves came
+from the position functions' list, so the earlier log's figures differ a little from today's play.
 
 Usage: tune-hard.py RENDARO_SIM [--rounds R] [--partners N] [--short N] [--start W,W,...] [--log FILE.csv]
 """

@@ -51,8 +51,8 @@ TEST(AiHard, WholeTurnsInTellingPositions) {
         {"a pair lands on a foe pair and sends both home", partners,
          {{0, 0, 13}, {0, 1, 13}, {0, 2, 30}, {1, 0, progressOn(1, 15)}, {1, 1, progressOn(1, 15)}}, {0, 4},
          [] { return inYard(1, 0) && inYard(1, 1) && at(0, 0, 15) && at(0, 1, 15); }},
-        {"the partner's token escapes the foe behind it", partners,
-         {{0, 0, 40}, {2, 0, progressOn(2, 26)}, {3, 0, progressOn(3, 25)}}, {0, 3},
+        {"the partner's token escapes the foe behind it, which need not move", partners,
+         {{0, 0, 40}, {2, 0, progressOn(2, 26)}, {3, 0, progressOn(3, 25)}, {1, 0, progressOn(1, 5)}}, {0, 3},
          [] { return at(2, 0, 29) && at(0, 0, 40); }},
     };
     for (const HardTurn& row : rows) {
