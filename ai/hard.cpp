@@ -2,6 +2,7 @@
 #include "ai/hard.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "ai/hard_weights.h"
 #include "ai/move_list.h"
@@ -10,7 +11,12 @@
 #include "game/rules.h"
 #include "game/track.h"
 
-HardWeights hardWeights = TunedHardWeights;
+static_assert(std::size(TunedHardWeights) == HardFeatureCount);
+HardWeights hardWeights = [] {
+    HardWeights tuned{};
+    for (int k = 0; k < HardFeatureCount; ++k) tuned.weight[k] = TunedHardWeights[k];
+    return tuned;
+}();
 
 namespace {
 

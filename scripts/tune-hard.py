@@ -91,9 +91,10 @@ def main():
 
     with open(os.path.join(ROOT, "ai/hard_weights.h"), "w") as header:
         header.write("// The Hard computer's weights as scripts/tune-hard.py last found them (tools/tune/hard-tuning.csv).\n")
-        header.write(f"// {' '.join(['scripts/tune-hard.py', 'RENDARO_SIM'] + sys.argv[2:])}\n")
-        header.write("#pragma once\n#include \"ai/hard.h\"\n\n")
-        header.write(f"constexpr HardWeights TunedHardWeights{{{{{', '.join(map(str, best))}}}}};\n")
+        header.write("#pragma once\n#include <cstdint>\n\n")
+        header.write(f"// Made by: {' '.join(['scripts/tune-hard.py', 'RENDARO_SIM'] + sys.argv[2:])}\n")
+        header.write("// One weight per HardFeature of ai/hard.h, in its order.\n")
+        header.write(f"constexpr int32_t TunedHardWeights[] = {{{', '.join(map(str, best))}}};\n")
     print("weights:", ",".join(map(str, best)))
 
 
