@@ -67,7 +67,7 @@ void addRatedMoves(Listing& listing, uint8_t candidates) {
                 else if (!rated.legal) continue;
                 add(listing, move, static_cast<Ladder>(l), rated.score);
             }
-            // A legal single both ladders rate as a pair is a move all the same.
+            // A legal single is a move, whatever the ladders make of its token.
             if (scores[0][i + 8 * d].legal) add(listing, single, LadderCount, ScoreNotEvaluated);
         }
     }

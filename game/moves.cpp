@@ -54,7 +54,7 @@ void playMove(const Move& move, uint8_t die) {
 
 void presentMove(const MoveEvents& events, bool walked) {
     bool yardExit = false;
-    for (uint8_t i = 0; i < events.count; ++i) {
+    for (uint16_t i = 0; i < events.count; ++i) {
         const MoveEvent& event = events.list[i];
         switch (event.kind) {
         case MoveEventKind::YardExit:

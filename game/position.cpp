@@ -43,10 +43,10 @@ bool singleAllowed(const Position& pos, uint8_t p, uint8_t t, uint8_t v) {
 }
 
 bool pairAllowed(const Position& pos, const Move& move, uint8_t v) {
+    if (move.token2 > 3 || !onSideToPlay(pos, move.player2)) return false;
     const uint8_t p = progressOf(pos, move.player, move.token), p2 = progressOf(pos, move.player2, move.token2);
     const uint8_t h = v / 2;
-    if (move.token2 > 3 || !onSideToPlay(pos, move.player2) || v % 2 != 0 || p == 0 || p2 == 0 ||
-        (move.player == move.player2 && move.token == move.token2) ||
+    if (v % 2 != 0 || p == 0 || p2 == 0 || (move.player == move.player2 && move.token == move.token2) ||
         pos.players[move.player].slot[move.token] != pos.players[move.player2].slot[move.token2])
         return false;
     if (move.player == move.player2) return p + h <= ProgressHome;
@@ -123,9 +123,15 @@ void replayStep(Position& pos, const MoveEvent& step) {
 }
 
 uint8_t moveToken(Position& pos, uint8_t colour, uint8_t token, int32_t steps) {
-    PlayerRecord& player = pos.players[colour];
-    const uint8_t progress = static_cast<uint8_t>(player.progress[token] + steps);  // modulo 256
+    const uint8_t progress = static_cast<uint8_t>(pos.players[colour].progress[token] + steps);  // modulo 256
     const uint8_t square = squareOf(colour, progress);
+    moveSlot(pos, colour, token, square);
+    pos.players[colour].progress[token] = progress;
+    return square;
+}
+
+void moveSlot(Position& pos, uint8_t colour, uint8_t token, uint8_t square) {
+    PlayerRecord& player = pos.players[colour];
     const uint16_t bit = static_cast<uint16_t>(1u << (4 * colour + token));
 
     BoardSlot& old = pos.board[player.slot[token]];
@@ -149,8 +155,6 @@ uint8_t moveToken(Position& pos, uint8_t colour, uint8_t token, int32_t steps) {
         pos.board[target] = BoardSlot{square, 1, bit};
     }
     player.slot[token] = target;
-    player.progress[token] = progress;
-    return square;
 }
 
 void setRolledDice(Position& pos, uint8_t sixes, uint8_t last) {

@@ -22,11 +22,12 @@ struct MoveEvent {
     int8_t steps, left;
 };
 
-// A walk takes one step per square when tokens are animated, else one in all: a move's own walk and
-// a capture's walk back (43 squares at most) stay well within this.
-constexpr int MoveEventCapacity = 64;
+// A walk takes one step per square when tokens are animated, else one in all. At most: a yard exit,
+// six steps, a token home, a capture sending back every token of a side (a pair may land on a stack
+// of eight), each from as far as the track's last square, and a won game.
+constexpr int MoveEventCapacity = 1 + 6 + 1 + 1 + 8 * 43 + 1;
 struct MoveEvents {
-    uint8_t count;
+    uint16_t count;
     MoveEvent list[MoveEventCapacity];
 };
 
@@ -51,6 +52,8 @@ void replayStep(Position& pos, const MoveEvent& step);
 // slots: it leaves its slot (freeing it, stale values kept, when alone) and joins the slot of its new
 // square or the first free one. Returns the new square.
 uint8_t moveToken(Position& pos, uint8_t colour, uint8_t token, int32_t steps);
+// The slot part of moveToken: the token's slot moved to a square, its progress left as it was.
+void moveSlot(Position& pos, uint8_t colour, uint8_t token, uint8_t square);
 
 // The dice a turn's rolls leave to play: `sixes` sixes (0 to 2) and a final roll of 1 to 5, the
 // first die selected.

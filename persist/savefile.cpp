@@ -126,34 +126,6 @@ bool lineUpIsSound(const PlayerRecord (&players)[4], bool partners) {
     return true;
 }
 
-// Every token in exactly one live slot, on the square its progress gives; live slots on distinct
-// squares, each counting exactly the tokens of its mask. Free slots keep stale values and are skipped.
-bool boardIsSound(const PlayerRecord (&players)[4], const BoardSlot (&board)[16]) {
-    uint16_t placed = 0;
-    for (int i = 0; i < 16; ++i) {
-        const BoardSlot& slot = board[i];
-        if (slot.square == None) continue;
-        if (slot.square > SquareHome || slot.tokenMask == 0 || slot.count != tokenCount(slot.tokenMask) ||
-            (placed & slot.tokenMask) != 0)
-            return false;
-        placed = static_cast<uint16_t>(placed | slot.tokenMask);
-        for (int j = 0; j < i; ++j)
-            if (board[j].square == slot.square) return false;
-    }
-    for (uint8_t colour = 0; colour < 4; ++colour) {
-        for (uint8_t token = 0; token < 4; ++token) {
-            const uint8_t progress = players[colour].progress[token];
-            const uint8_t index = players[colour].slot[token];
-            if (progress > ProgressHome || index > 15) return false;
-            const BoardSlot& slot = board[index];
-            if (slot.square == None || (slot.tokenMask & (1u << (4 * colour + token))) == 0 ||
-                slot.square != squareOf(colour, progress))
-                return false;
-        }
-    }
-    return true;
-}
-
 bool onSideToPlay(uint8_t colour, uint8_t current, bool partners) {
     return colour == current || (partners && colour == partner(current));
 }
@@ -198,6 +170,33 @@ bool diceAreSound(uint32_t flags, const PendingMove& move) {
 }
 
 }  // namespace
+
+// Free slots keep stale values and are skipped.
+bool boardIsSound(const PlayerRecord (&players)[4], const BoardSlot (&board)[16]) {
+    uint16_t placed = 0;
+    for (int i = 0; i < 16; ++i) {
+        const BoardSlot& slot = board[i];
+        if (slot.square == None) continue;
+        if (slot.square > SquareHome || slot.tokenMask == 0 || slot.count != tokenCount(slot.tokenMask) ||
+            (placed & slot.tokenMask) != 0)
+            return false;
+        placed = static_cast<uint16_t>(placed | slot.tokenMask);
+        for (int j = 0; j < i; ++j)
+            if (board[j].square == slot.square) return false;
+    }
+    for (uint8_t colour = 0; colour < 4; ++colour) {
+        for (uint8_t token = 0; token < 4; ++token) {
+            const uint8_t progress = players[colour].progress[token];
+            const uint8_t index = players[colour].slot[token];
+            if (progress > ProgressHome || index > 15) return false;
+            const BoardSlot& slot = board[index];
+            if (slot.square == None || (slot.tokenMask & (1u << (4 * colour + token))) == 0 ||
+                slot.square != squareOf(colour, progress))
+                return false;
+        }
+    }
+    return true;
+}
 
 bool transferSaveFile(uint8_t* buffer, bool write) {
     if (!deriveSavePath()) return false;

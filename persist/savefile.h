@@ -16,5 +16,8 @@ void unpackRecord(const uint8_t* buffer);
 bool recordIsWellFormed(const uint8_t* buffer);
 // The same of a position: a game the rules can reach, every token in exactly one slot.
 bool positionIsSound(const Position& pos);
+// The board part of that: every token in exactly one live slot, on the square its progress gives;
+// live slots on distinct squares, each counting exactly the tokens of its mask.
+bool boardIsSound(const PlayerRecord (&players)[4], const BoardSlot (&board)[16]);
 bool saveState();
 void loadState();

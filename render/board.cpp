@@ -190,7 +190,7 @@ void paintBoard() {
 }
 
 void drawTurnMarker(bool erase) {
-    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
+    if (!drawing()) return;
     const int32_t S = boardSide();
     forEachColourOfSide([&](uint8_t p) {
         useStock(HOLLOW_BRUSH);

@@ -56,7 +56,7 @@ void drawDie(int32_t x, int32_t y, uint8_t value, DieLook look) {
 }  // namespace
 
 void drawDiceRow() {
-    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
+    if (!drawing()) return;
     const int32_t y = game.boardSize + DieTop;
     const uint8_t sixes = sixesRolled(), used = sixesUsed(), last = lastDie();
     if (sixes >= 1) drawDie(dieLeft(0), y, 6, lookOfDie(used >= 1, 0));

@@ -19,7 +19,8 @@ extern HBITMAP images[9];
 extern HDC drawSurface;
 
 inline HPEN greyPen() { return pens[GreyPenIndex]; }
-// Whether there is a surface to draw on: the simulator's games have none.
+// Whether there is a surface to draw on: the simulator's games have none, and every drawing
+// procedure then returns at once.
 inline bool drawing() { return drawSurface != nullptr; }
 
 // The screen's size, and the board's: the square that fits it.

@@ -30,7 +30,7 @@ bool loadMessage(int id, char (&to)[MessageCapacity]) {
 Rect belowBoard(int32_t left, int32_t right) { return Rect{left, game.boardSize + 2, right, screenHeight - 1}; }
 
 void clearWhite(const Rect& area) {
-    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
+    if (!drawing()) return;
     useStock(WHITE_PEN);
     useStock(WHITE_BRUSH);
     Rectangle(drawSurface, area.left, area.top, area.right, area.bottom);
@@ -58,7 +58,7 @@ void setMessage(int id, bool invalidate) {
 }
 
 void drawMessagePanel() {
-    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
+    if (!drawing()) return;
     clearMessageArea();
     if (!(flag(FlagShowTips) || turnState() == GameOver) || messageText[0] == '\0') return;
     const Rect box{PanelSplitX, game.boardSize + 2, screenWidth - game.boardSize / 6, screenHeight};

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int16_t NoMove = 30000;
 constexpr int32_t MaxDrawnOnSquare = 8;
 
 bool onTrackOrColumn(uint8_t s) { return s >= 1 && s <= 60; }
@@ -26,7 +25,7 @@ void forEachMovableToken(F f) {
     const int row = game.pendingMove.dieIndex != sixesRolled() ? 1 : 0;
     const int candidates = flag(FlagPartners) ? 8 : 4;
     for (int i = 0; i < candidates; ++i) {
-        if (moveScores[i + 8 * row].score >= NoMove) continue;
+        if (moveScores[i + 8 * row].score >= ScoreNotEvaluated) continue;
         f(static_cast<uint8_t>((game.core.currentPlayer + (i > 3 ? 2 : 0)) % 4), static_cast<uint8_t>(i % 4));
     }
 }
@@ -57,7 +56,7 @@ void drawTokenDisc(uint8_t colour, int32_t x, int32_t y) {
 }
 
 void drawStack(uint8_t slot) {
-    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
+    if (!drawing()) return;
     const BoardSlot& here = game.board[slot];
     const uint8_t s = here.square;
     const bool onTrack = onTrackOrColumn(s);
@@ -84,7 +83,7 @@ void drawAllStacks() {
 }
 
 void eraseToken(uint8_t square, uint8_t colour, uint8_t token) {
-    if (drawSurface == nullptr) return;  // no surface, nothing to draw on: the simulator's games
+    if (!drawing()) return;
     const int32_t S = game.boardSize;
     int32_t x = 0, y = 0;
     tokenPoint(square, colour, token, x, y);

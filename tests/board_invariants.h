@@ -1,6 +1,5 @@
 // Checks that the board slots and the player records describe one consistent position.
 #pragma once
 
-// Each token in exactly one live slot named by its `slot` entry, counts equal to popcounts, no two
-// live slots on one square, and every token's square equal to squareOf its progress.
+// The loader's own test of the board (boardIsSound) on the game as it stands.
 void expectBoardInvariants();

@@ -18,9 +18,6 @@ void arrange(uint32_t flags, const std::vector<Placed>& tokens);
 std::vector<Placed> pairOn(uint8_t colour, uint8_t square, std::vector<Placed> others = {});
 // The progress at which a colour stands on a main-track square (1..44).
 uint8_t progressOn(uint8_t colour, uint8_t square);
-// Moves one token's board slot to a square (0 yard, 61 home) as the game keeps slots, a freed slot
-// keeping its stale count and mask, without playing a move; its progress is left as it was.
-void putOnSquare(uint8_t colour, uint8_t token, uint8_t square);
 // A new game's line-up without Quick Start: every token in the yard, colour 0 to roll. Partners:
 // colours 1 and 3 are the computer's; otherwise they are absent and colour 2 is the computer's.
 void setUpPosition(bool partners);
@@ -30,12 +27,3 @@ void placeToken(uint8_t colour, uint8_t token, uint8_t progress);
 void setTurn(TurnState state, uint8_t last, uint8_t sixes, uint8_t sixesPlayed, bool lastPlayed);
 // The dice of the turn: the final roll, sixes rolled and played, and whether the final roll is played.
 void setDice(uint8_t last, uint8_t sixes, uint8_t sixesPlayed = 0, bool lastPlayed = false);
-
-// Plays the current colour's turn the computer's way: `sixes` sixes and a final roll `last`, each
-// die chosen by rateTurnMoves and played as the turn flow plays it (display) or walked alone. Calls afterMove (when given) after every move and
-// returns the number of moves played.
-int playComputerTurn(uint8_t sixes, uint8_t last, bool display, void (*afterMove)() = nullptr);
-// Plays a whole game from the current position, every colour in play chosen by the computer and
-// the rolls drawn from a fixed generator seeded with `seed`. Returns the turns played, stopping
-// after maxTurns.
-int playComputerGame(uint32_t seed, bool display, int maxTurns, void (*afterMove)() = nullptr);

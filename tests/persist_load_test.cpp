@@ -18,16 +18,23 @@ namespace {
 enum Copy { Missing, GameA, GameB, BadSum, Malformed, Short, Cut, Long, TextType, ByHand };
 enum Result { StartUp, A, B };
 
-// A game in progress, and a later one whose record also carries bytes of its own after the blocks.
+// A game in progress, and a later one whose record also carries bytes of its own after the blocks
+// and in the blocks' reserved fields, its checksum summed here over every byte from the marker on.
 Record recordOf(Result game) {
     arrange(DefaultFlags | FlagPartners, {{0, 0, game == B ? uint8_t(15) : uint8_t(12)}, {1, 2, 5}});
     ::game.core.gamesPlayed = game == B ? 10 : 9;
     ::game.core.gamesWon = 4;
+    if (game == B) {
+        ::game.core.reserved1[2] = 0x5A;
+        for (uint8_t& byte : ::game.core.reserved2) byte = 0xA5;
+        ::game.core.reserved3[3] = 0x80;
+    }
     if (game == StartUp) arrange(DefaultFlags | FlagPartners | FlagOnePlayer, {});
     Record record = packedGame();
     if (game != B) return record;
     for (int i = 148; i < SaveRecordSize; ++i) record[i] = static_cast<uint8_t>(i);
-    const uint32_t sum = recordChecksum(record.data());
+    uint32_t sum = 0;
+    for (int i = 4; i < SaveRecordSize; ++i) sum += record[i];
     for (int i = 0; i < 4; ++i) record[i] = static_cast<uint8_t>(sum >> (8 * i));
     return record;
 }

@@ -28,7 +28,7 @@ Position arranged(const Setting& s) {
 // A letter an event: Y a yard exit, S a step forward, B a step back, H home, C a capture, W won.
 std::string letters(const MoveEvents& events) {
     std::string out;
-    for (uint8_t i = 0; i < events.count; ++i) {
+    for (uint16_t i = 0; i < events.count; ++i) {
         const MoveEvent& e = events.list[i];
         switch (e.kind) {
         case MoveEventKind::YardExit: out += 'Y'; break;
@@ -74,6 +74,8 @@ TEST(Position, WhatTheRulesAllow) {
         {"an own pair one past home", {0, {{0, 0, 47}, {0, 1, 47}}, 4, 0}, {0, 0, 0, 0, 1}, false},
         {"a pair by an odd die", {0, {{0, 0, 20}, {0, 1, 20}}, 3, 0}, {0, 0, 0, 0, 1}, false},
         {"a pair on two squares", {0, {{0, 0, 20}, {0, 1, 21}}, 4, 0}, {0, 0, 0, 0, 1}, false},
+        {"a pair past a foe pair, which the ladder never moves", {0, pairOn(3, 11, {{0, 0, 10}, {0, 1, 10}}), 3, 1},
+         {0, 0, 0, 0, 1}, true},
         {"a mixed pair lands on the last shared square", {FlagPartners, {{0, 0, 41}, {2, 0, shared}}, 4, 0},
          {0, 0, 0, 2, 0}, true},
         {"a mixed pair at the home column's entry", {FlagPartners, {{0, 0, 42}, {2, 0, progressOn(2, 42)}}, 4, 0},
@@ -117,14 +119,14 @@ TEST(Position, WhatAMoveReportsInOrder) {
         EXPECT_EQ(progressOf(pos, row.after.colour, row.after.token), row.after.progress) << row.what;
         // Replaying the steps walks the position before the move to the one after it.
         Position replayed = before;
-        for (uint8_t i = 0; i < events.count; ++i)
+        for (uint16_t i = 0; i < events.count; ++i)
             if (events.list[i].kind == MoveEventKind::Step) replayStep(replayed, events.list[i]);
         EXPECT_EQ(std::memcmp(replayed.board, pos.board, sizeof pos.board), 0) << row.what;
         EXPECT_EQ(std::memcmp(replayed.players, pos.players, sizeof pos.players), 0) << row.what;
     }
 }
 
-TEST(Position, ACaptureWalksTheFoeHomeSquareBySquare) {
+TEST(Position, ACaptureWalksEveryTokenItTakesHomeSquareBySquare) {
     Position pos = arranged({Steps | FlagPartners, {{0, 0, 2}, {1, 0, foeOn5}}, 3, 0});
     MoveEvents events;
     ASSERT_TRUE(applyMove(pos, Move{0, 0, 0, None, None}, events));
@@ -132,4 +134,19 @@ TEST(Position, ACaptureWalksTheFoeHomeSquareBySquare) {
     EXPECT_EQ(events.list[3].colour, 1);
     passTurn(pos);
     EXPECT_TRUE(positionIsSound(pos));
+
+    // A pair landing on a square the other side holds with three tokens sends all three back.
+    const Position before = arranged({Steps | FlagPartners, {{1, 0, 1}, {1, 1, 1}, {0, 0, 14}, {0, 1, 14}, {2, 1, 36}}, 4, 0});
+    pos = before;
+    pos.core.currentPlayer = 1;
+    ASSERT_TRUE(applyMove(pos, Move{0, 1, 0, 1, 1}, events));
+    EXPECT_EQ(letters(events), "SSC" + std::string(14 + 14 + 36, 'B'));
+    EXPECT_EQ(progressOf(pos, 2, 1), 0);
+}
+
+TEST(Position, MovesToTheSamePositionAreListedOnce) {
+    // Four yard tokens and a six: one move; the final 3 moves none of them.
+    MoveList list;
+    listMoves(arranged({0, {}, 3, 1}), list);
+    EXPECT_EQ(list.count, 1);
 }

@@ -6,7 +6,6 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/canvas/screen.h"
 
 bool writePng(const char* path, const uint32_t* pixels, int width, int height) {
     if (!path || !pixels || width <= 0 || height <= 0) return false;
@@ -27,6 +26,3 @@ bool writePng(const char* path, const uint32_t* pixels, int width, int height) {
     return written;
 }
 
-bool writeScreenPng(const char* path) {
-    return writePng(path, screenPixels(), screenWidthPixels(), screenHeightPixels());
-}

@@ -15,5 +15,3 @@ uint32_t* screenPixelsMutable();
 // The main window's client area on the screen: x 0..W-1, y TitleBarHeight..H-MenuBarHeight-1.
 int clientTop();
 int clientHeight();
-// Writes the whole screen as a PNG; false on any failure.
-bool writeScreenPng(const char* path);

@@ -157,7 +157,6 @@ private:
     DialogControl* focused = nullptr;
     int pressedTitle = 0;
 
-    friend Rect dialogListEntryRect(HDLG dialog, int entry);
 };
 
 bool SHInitDialog(const SHINITDLGINFO* info) {
@@ -213,30 +212,3 @@ bool SetDlgItemText(HDLG dialog, int id, const char* text) {
     return true;
 }
 
-int GetDlgItemText(HDLG dialog, int id, char* buffer, int size) {
-    HCTL control = GetDlgItem(dialog, id);
-    if (control == nullptr || buffer == nullptr || size <= 0) return 0;
-    const int length = std::min(static_cast<int>(control->text.size()), size - 1);
-    std::memcpy(buffer, control->text.data(), static_cast<size_t>(length));
-    buffer[length] = '\0';
-    return length;
-}
-
-HDLG openDialog() {
-    const std::vector<Widget*>& widgets = openWidgets();
-    for (auto w = widgets.rbegin(); w != widgets.rend(); ++w)
-        if (auto* dialog = dynamic_cast<DialogWindow*>(*w)) return dialog;
-    return nullptr;
-}
-
-Rect dialogControlRect(HDLG dialog, int id) {
-    HCTL control = GetDlgItem(dialog, id);
-    return control != nullptr ? controlHitRect(*control) : Rect{0, 0, 0, 0};
-}
-
-Rect dialogListEntryRect(HDLG dialog, int entry) {
-    if (dialog == nullptr || dialog->dropped == nullptr || entry < 0 ||
-        entry >= static_cast<int>(dialog->dropped->entries.size()))
-        return {0, 0, 0, 0};
-    return listEntryRect(*dialog->dropped, entry);
-}

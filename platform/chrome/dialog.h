@@ -47,12 +47,3 @@ bool EndDialog(HDLG dialog, intptr_t result);
 HCTL GetDlgItem(HDLG dialog, int id);
 intptr_t SendMessage(HCTL control, uint32_t message, uint32_t wParam, intptr_t lParam);
 bool SetDlgItemText(HDLG dialog, int id, const char* text);
-// Copies at most size - 1 bytes and a terminator; returns the length copied.
-int GetDlgItemText(HDLG dialog, int id, char* buffer, int size);
-
-// The open dialog, topmost first; null when none is open.
-HDLG openDialog();
-// A control's place on the screen in pixels (for a drop-down list: the closed field), and an entry of
-// the open drop-down list; empty when there is none.
-Rect dialogControlRect(HDLG dialog, int id);
-Rect dialogListEntryRect(HDLG dialog, int entry);

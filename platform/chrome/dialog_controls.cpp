@@ -41,14 +41,13 @@ void drawCheckBox(HDC screen, const DialogControl& control) {
     const Rect square = checkBoxSquare(control.rect);
     look::box(screen, square, look::White, look::Black);
     if (control.checked) {
-        HGDIOBJ previous = SelectObject(screen, GetStockObject(BLACK_PEN));
+        const look::Selected pen(screen, GetStockObject(BLACK_PEN));
         for (int dy = 0; dy < 2; ++dy) {
             const Point tick[] = {{square.left + 3, square.top + 5 + dy},
                                   {square.left + 5, square.top + 7 + dy},
                                   {square.left + 10, square.top + 2 + dy}};
             Polyline(screen, tick, 3);
         }
-        SelectObject(screen, previous);
     }
     look::text(screen, control.text.c_str(), textRoom(square.right + CheckGap, control.rect), look::Black,
                look::Align::Left);
@@ -61,11 +60,11 @@ void drawDropDownField(HDC screen, const DialogControl& control) {
     look::box(screen, arrow, look::BarGrey, look::Black);
     const int cx = (arrow.left + arrow.right) / 2, cy = (arrow.top + arrow.bottom) / 2;
     const Point triangle[] = {{cx - 3, cy - 1}, {cx + 3, cy - 1}, {cx, cy + 2}};
-    HGDIOBJ previousPen = SelectObject(screen, GetStockObject(BLACK_PEN));
-    HGDIOBJ previousBrush = SelectObject(screen, GetStockObject(BLACK_BRUSH));
-    Polygon(screen, triangle, 3);
-    SelectObject(screen, previousBrush);
-    SelectObject(screen, previousPen);
+    {
+        const look::Selected pen(screen, GetStockObject(BLACK_PEN));
+        const look::Selected brush(screen, GetStockObject(BLACK_BRUSH));
+        Polygon(screen, triangle, 3);
+    }
     if (control.selected != CB_ERR)
         look::text(screen, control.entries[control.selected].c_str(),
                    {field.left + TextInset, field.top, arrow.left, field.bottom}, look::Black, look::Align::Left);
@@ -121,11 +120,7 @@ void drawOpenList(HDC screen, const DialogControl& control) {
 
 void drawFocus(HDC screen, const DialogControl& control) {
     const Rect r = controlHitRect(control);
-    HGDIOBJ previousBrush = SelectObject(screen, GetStockObject(HOLLOW_BRUSH));
-    HPEN pen = CreatePen(PS_SOLID, 1, look::Highlight);
-    HGDIOBJ previousPen = SelectObject(screen, pen);
+    const look::Selected brush(screen, GetStockObject(HOLLOW_BRUSH));
+    const look::Selected pen(screen, CreatePen(PS_SOLID, 1, look::Highlight), true);
     Rectangle(screen, r.left - FocusMargin, r.top - FocusMargin, r.right + FocusMargin, r.bottom + FocusMargin);
-    SelectObject(screen, previousPen);
-    SelectObject(screen, previousBrush);
-    DeleteObject(pen);
 }

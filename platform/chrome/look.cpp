@@ -16,23 +16,6 @@ namespace {
 
 Rect wholeScreen() { return {0, 0, screenWidthPixels(), screenHeightPixels()}; }
 
-// A created pen or brush selected for one drawing call.
-class Selected {
-public:
-    Selected(HDC dc, HGDIOBJ object) : dc_(dc), object_(object), previous_(SelectObject(dc, object)) {}
-    Selected(const Selected&) = delete;
-    Selected& operator=(const Selected&) = delete;
-    ~Selected() {
-        SelectObject(dc_, previous_);
-        DeleteObject(object_);
-    }
-
-private:
-    HDC dc_;
-    HGDIOBJ object_;
-    HGDIOBJ previous_;
-};
-
 Colour blend(Colour from, Colour to) {
     auto channel = [&](int shift) { return ((from >> shift & 0xFF) + 2 * (to >> shift & 0xFF)) / 3 << shift; };
     return channel(16) | channel(8) | channel(0);
@@ -51,13 +34,13 @@ ScreenSurface::ScreenSurface() : dc_(openScreenDC(0, 0, wholeScreen())) {}
 ScreenSurface::~ScreenSurface() { closeScreenDC(dc_); }
 
 void box(HDC dc, const Rect& r, Colour fill, Colour edge) {
-    Selected pen(dc, CreatePen(PS_SOLID, 1, edge));
-    Selected brush(dc, CreateSolidBrush(fill));
+    const Selected pen(dc, CreatePen(PS_SOLID, 1, edge), true);
+    const Selected brush(dc, CreateSolidBrush(fill), true);
     Rectangle(dc, r.left, r.top, r.right, r.bottom);
 }
 
 void text(HDC dc, const char* s, const Rect& r, Colour colour, Align align, bool bold) {
-    HGDIOBJ previousFont = SelectObject(dc, font());
+    const Selected face(dc, font());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
     const int top = r.top + (height(r) - FontCell) / 2;
@@ -67,16 +50,16 @@ void text(HDC dc, const char* s, const Rect& r, Colour colour, Align align, bool
         const Rect line{r.left + dx, top, r.right + dx, top + FontCell};
         DrawText(dc, s, length, &line, format);
     }
-    SelectObject(dc, previousFont);
 }
 
 void image(HDC dc, int resource, int srcX, int w, int h, int x, int y, uint32_t rop) {
     HBITMAP bitmap = LoadBitmap(resource);
     if (bitmap == nullptr) return;
     HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(dc, x, y, w, h, memory, srcX, 0, rop);
-    SelectObject(memory, previous);
+    {
+        const Selected picture(memory, bitmap);
+        BitBlt(dc, x, y, w, h, memory, srcX, 0, rop);
+    }
     DeleteDC(memory);
     DeleteObject(bitmap);
 }

@@ -24,6 +24,26 @@ inline bool contains(const Rect& r, Point p) { return p.x >= r.left && p.x < r.r
 inline int width(const Rect& r) { return r.right - r.left; }
 inline int height(const Rect& r) { return r.bottom - r.top; }
 
+// An object selected into a device context for as long as this lives; the one it replaced is
+// selected back at the end, and an object created for the purpose (`owned`) is then deleted.
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ object, bool owned = false)
+        : dc_(dc), object_(object), owned_(owned), previous_(SelectObject(dc, object)) {}
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+    ~Selected() {
+        SelectObject(dc_, previous_);
+        if (owned_) DeleteObject(object_);
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ object_;
+    bool owned_;
+    HGDIOBJ previous_;
+};
+
 // A surface over the whole screen for as long as it lives.
 class ScreenSurface {
 public:

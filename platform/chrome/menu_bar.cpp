@@ -155,17 +155,6 @@ Rect menuBarRect() {
     return {0, h - MenuBarHeight, screenWidthPixels(), h};
 }
 
-Rect menuButtonRect(uint32_t command) { return buttonRect(buttonIndex(command)); }
-
-Rect popupItemRect(uint32_t command) {
-    if (popup.isOpen())
-        for (int i = 0; i < MenuPopupItemCount; ++i)
-            if (popup.items()[i].command == command) return popup.itemRect(i);
-    return {0, 0, 0, 0};
-}
-
-bool popupOpen() { return popup.isOpen(); }
-
 void drawMenuBar(HDC screen) {
     const Rect bar = menuBarRect();
     look::box(screen, bar, look::BarGrey, look::BarGrey);

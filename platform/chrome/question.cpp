@@ -84,13 +84,11 @@ private:
 
     // A blue disc with a white question mark.
     static void drawIcon(HDC screen, const Rect& r) {
-        HGDIOBJ previousPen = SelectObject(screen, GetStockObject(NULL_PEN));
-        HBRUSH brush = CreateSolidBrush(IconBlue);
-        HGDIOBJ previousBrush = SelectObject(screen, brush);
-        Ellipse(screen, r.left, r.top, r.right + 1, r.bottom + 1);
-        SelectObject(screen, previousBrush);
-        SelectObject(screen, previousPen);
-        DeleteObject(brush);
+        {
+            const look::Selected pen(screen, GetStockObject(NULL_PEN));
+            const look::Selected brush(screen, CreateSolidBrush(IconBlue), true);
+            Ellipse(screen, r.left, r.top, r.right + 1, r.bottom + 1);
+        }
         look::text(screen, "?", r, look::White, look::Align::Centre, true);
     }
 
@@ -122,8 +120,6 @@ bool askYesNo(int stringId) {
     restoreScreenUnderWidgets();
     return *box.answer;
 }
-
-Rect questionButtonRect(bool yes) { return openQuestion != nullptr ? openQuestion->button(yes) : Rect{0, 0, 0, 0}; }
 
 void answerQuestion(bool yes) {
     if (openQuestion != nullptr)

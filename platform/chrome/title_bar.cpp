@@ -13,16 +13,14 @@ constexpr int CrossInset = 6;
 
 // The outline both title-bar buttons share.
 void drawButtonFrame(HDC screen, const Rect& r) {
-    HGDIOBJ previousBrush = SelectObject(screen, GetStockObject(HOLLOW_BRUSH));
-    HGDIOBJ previousPen = SelectObject(screen, GetStockObject(WHITE_PEN));
+    const look::Selected brush(screen, GetStockObject(HOLLOW_BRUSH));
+    const look::Selected pen(screen, GetStockObject(WHITE_PEN));
     RoundRect(screen, r.left, r.top, r.right, r.bottom, 8, 8);
-    SelectObject(screen, previousPen);
-    SelectObject(screen, previousBrush);
 }
 
 // A white cross, two pixels wide.
 void drawCross(HDC screen, const Rect& r) {
-    HGDIOBJ previousPen = SelectObject(screen, GetStockObject(WHITE_PEN));
+    const look::Selected pen(screen, GetStockObject(WHITE_PEN));
     const int left = r.left + CrossInset, right = r.right - CrossInset;
     const int top = r.top + (look::height(r) - (right - left)) / 2, bottom = top + (right - left);
     for (int dx = 0; dx < 2; ++dx) {
@@ -31,7 +29,6 @@ void drawCross(HDC screen, const Rect& r) {
         Polyline(screen, down, 2);
         Polyline(screen, up, 2);
     }
-    SelectObject(screen, previousPen);
 }
 
 }  // namespace

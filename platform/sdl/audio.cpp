@@ -5,7 +5,7 @@
 #include <unistd.h>
 
 #include "platform/backend.h"
-#include "platform/sdl/unique_fd.h"
+#include "platform/system/unique_fd.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <thread>
 
-#include "platform/sdl/unique_fd.h"
+#include "platform/system/unique_fd.h"
 
 class SingleInstance {
 public:

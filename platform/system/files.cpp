@@ -12,30 +12,9 @@
 #include <cstring>
 #include <string>
 
+#include "platform/system/unique_fd.h"
+
 namespace {
-
-// Owns one open file descriptor.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    // Closes now, reporting the failure a delayed write error would show.
-    bool close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
 
 bool writeAll(int fd, const uint8_t* data, size_t size) {
     while (size > 0) {
@@ -95,7 +74,7 @@ bool replaceFile(const std::string& target, const uint8_t* data, size_t size) {
     // One fixed name: a save killed before its rename leaves a file the next save reuses, not a
     // new stray every time. The game runs as a single instance, so nobody else writes it.
     const std::string temporary = target + ".new";
-    FileDescriptor file(createFile(temporary));
+    UniqueFd file(createFile(temporary));
     if (!file.valid()) {
         reportUnsaved(target, errno);
         return false;
@@ -127,7 +106,7 @@ enum class InPlace { Written, Failed, NotPossible };
 // Writes over the file in place when it is a plain file of exactly this length.
 InPlace overwrite(const std::string& target, const uint8_t* data, size_t size) {
     if (size > InPlaceLimit || !mayWriteWhole(size)) return InPlace::NotPossible;
-    FileDescriptor file(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW));
+    UniqueFd file(::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW));
     struct stat status {};
     if (!file.valid() || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
         static_cast<size_t>(status.st_size) != size)
@@ -159,7 +138,7 @@ bool saveSmallFile(const char* path, const uint8_t* data, size_t size) {
 }
 
 size_t readFileStart(const char* path, uint8_t* buffer, size_t capacity) {
-    FileDescriptor file(::open(path, O_RDONLY | O_CLOEXEC));
+    UniqueFd file(::open(path, O_RDONLY | O_CLOEXEC));
     if (!file.valid()) return 0;
     size_t total = 0;
     while (total < capacity) {

@@ -31,7 +31,7 @@ void requireSound(const Position& pos) {
 // The steps a move reported, replayed from where it started, end where the move did.
 void requireReplayable(const Position& before, const Position& after, const MoveEvents& events) {
     Position replayed = before;
-    for (uint8_t i = 0; i < events.count; ++i)
+    for (uint16_t i = 0; i < events.count; ++i)
         if (events.list[i].kind == MoveEventKind::Step) replayStep(replayed, events.list[i]);
     require(std::memcmp(replayed.players, after.players, sizeof after.players) == 0);
     require(std::memcmp(replayed.board, after.board, sizeof after.board) == 0);

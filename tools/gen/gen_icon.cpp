@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int IconId = 3;
 // The sides the icon is drawn in, largest first: a desktop size is a whole multiple of one of them.
 constexpr int DrawnSides[] = {32, 16};
 constexpr int LargestSide = 1024;
@@ -16,7 +15,7 @@ constexpr int LargestSide = 1024;
 // The drawn picture whose side divides `side`, each pixel made a square block: no blurred edges.
 bool writeIcon(const char* path, int side) {
     for (const int drawn : DrawnSides) {
-        const ImageResource* icon = findIcon(IconId, drawn);
+        const ImageResource* icon = findIcon(ProgramIcon, drawn);
         if (icon == nullptr || side % drawn != 0) continue;
         const int scale = side / drawn;
         std::vector<uint32_t> pixels(static_cast<size_t>(side) * side);

@@ -24,6 +24,8 @@ public:
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
+    // Closes now, reporting the failure a delayed write error would show.
+    bool close() { return ::close(std::exchange(fd_, -1)) == 0; }
 
 private:
     int fd_ = -1;
