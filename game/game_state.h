@@ -28,8 +28,11 @@ constexpr uint32_t LastDieUsedBit = 1u << 18;
 constexpr uint32_t DiceBitsMask = 0xFFu << 11;  // bits 11..18: the dice of the turn
 constexpr uint32_t FlagPartners = 1u << 19;
 constexpr uint32_t FlagOnePlayer = 1u << 20;
+// Hard is stored as Hard and Normal together, so a program that knows only Normal plays it as Normal;
+// Hard is whatever this bit says, whatever bit 10 says.
+constexpr uint32_t FlagHard = 1u << 21;
 constexpr uint32_t FlagTokenMarks = 1u << 22;
-constexpr uint32_t OptionBitsMask = 0x7F0 | FlagTokenMarks;  // bits 4..10 and 22
+constexpr uint32_t OptionBitsMask = 0x7F0 | FlagHard | FlagTokenMarks;  // bits 4..10, 21 and 22
 constexpr uint32_t DefaultFlags = 0x6F0;
 
 // Progress and square landmarks.
@@ -144,6 +147,18 @@ inline void setLastDie(uint32_t v) { setLastDie(game, v); }
 inline void setSixesRolled(uint32_t n) { setSixesRolled(game, n); }
 inline void setSixesUsed(uint32_t n) { setSixesUsed(game, n); }
 inline void setLastDieUsed(bool on) { setLastDieUsed(game, on); }
+
+// The computer's difficulty, in the order the Options list shows it.
+enum class Difficulty : uint8_t { Easy = 0, Normal = 1, Hard = 2 };
+inline Difficulty difficulty(const Position& pos) {
+    return flag(pos, FlagHard) ? Difficulty::Hard : flag(pos, FlagNormal) ? Difficulty::Normal : Difficulty::Easy;
+}
+inline void setDifficulty(Position& pos, Difficulty d) {
+    setFlag(pos, FlagNormal, d != Difficulty::Easy);
+    setFlag(pos, FlagHard, d == Difficulty::Hard);
+}
+inline Difficulty difficulty() { return difficulty(game); }
+inline void setDifficulty(Difficulty d) { setDifficulty(game, d); }
 
 // ---- Shared operations ------------------------------------------------------------------------
 

@@ -23,6 +23,6 @@ enum : int {
     MsgThreeSixes = 1207, MsgComputerMoving = 1208, MsgTapToken = 1209, MsgChoose = 1210,
     MsgUndoComplete = 1220, MsgNeedsSix = 1221, MsgBlocked = 1222, MsgPastHome = 1223,
     MsgYouWin = 1403, MsgComputerWins = 1404, MsgPlayer1Wins = 1405, MsgPlayer2Wins = 1406,
-    StrEasy = 1504, StrNormal = 1505,
+    StrEasy = 1504, StrNormal = 1505, StrHard = 1506,
     AskAbandonGame = 1602,
 };

@@ -32,6 +32,7 @@ constexpr StringEntry Strings[] = {
     {MsgPlayer2Wins, "Game Over\nPlayer 2 Wins!"},
     {StrEasy, "Easy"},
     {StrNormal, "Normal"},
+    {StrHard, "Hard"},
     {AskAbandonGame, "Do you want to abandon the current game and start a new one?"},
 };
 

@@ -1,19 +1,25 @@
 #!/usr/bin/env bash
-# Writes docs/strength.md and its two charts from rendaro-sim runs: every match-up of the computer's
-# two difficulties in both kinds of game, and a million rolls of the dice.
+# Writes docs/strength.md and its two charts from rendaro-sim runs: every match-up of Easy and Normal,
+# and Hard against each of them from both seats, in both kinds of game, and a million rolls of the dice.
 #
-# Usage: strength-report.sh RENDARO_SIM [GAMES]
+# Usage: strength-report.sh RENDARO_SIM [GAMES] [HARD_GAMES]
+# HARD_GAMES (GAMES unless given) is the size of Hard's match-ups, which take far longer to play.
 set -eu
 sim=$(realpath "$1")
 games=${2:-10000}
+hardGames=${3:-$games}
 seed=2026
 checkGames=100
 jobs=$(nproc)
 cd "$(dirname "$0")/.."
 out=docs/strength.md
-matchups=("normal,easy" "easy,normal" "easy,easy" "normal,normal")
+matchups=("normal,easy" "easy,normal" "easy,easy" "normal,normal" "hard,normal" "normal,hard" "hard,easy" "easy,hard")
 titles=("Normal against Easy, Normal moving first" "Normal against Easy, Easy moving first"
-        "Easy against Easy" "Normal against Normal")
+        "Easy against Easy" "Normal against Normal"
+        "Hard against Normal, Hard moving first" "Hard against Normal, Normal moving first"
+        "Hard against Easy, Hard moving first" "Hard against Easy, Easy moving first")
+# Games of a match-up: Hard's take longer.
+gamesOf() { [[ $1 == *hard* ]] && echo "$hardGames" || echo "$games"; }
 
 # A run's output as it goes into the report: everything but the speed, which differs run to run.
 table() { "$sim" "$@" | grep -v ' per second |'; }
@@ -27,7 +33,7 @@ trap 'rm -f "$summary" "$body"' EXIT
         echo
         echo "## ${mode^} games"
         for i in "${!matchups[@]}"; do
-            args=(--games "$games" --seed "$seed" --mode "$mode" --sides "${matchups[$i]}")
+            args=(--games "$(gamesOf "${matchups[$i]}")" --seed "$seed" --mode "$mode" --sides "${matchups[$i]}")
             echo
             echo "### ${titles[$i]}"
             echo
@@ -70,7 +76,7 @@ trap 'rm -f "$summary" "$body"' EXIT
     echo "turn controller, move rating and dice, at full speed and without a screen. In partners games"
     echo "side 1 is red and yellow against blue and green; in short games it is red against yellow. Side 1"
     echo "always moves first, so swapping the difficulties shows what moving first is worth."
-    echo "Each match-up plays $games games from seed $seed (game *i* uses seed $seed + *i*), so every"
+    echo "Each match-up plays $games games$([[ $hardGames != "$games" ]] && echo " ($hardGames for Hard's)") from seed $seed (game *i* uses seed $seed + *i*), so every"
     echo "match-up sees the same dice generator seeds. Anyone can repeat a run with the command above its table."
     echo
     echo "Written by \`make report\` with $("$sim" --games 1 --seed 0 | head -1 | cut -d, -f1)."

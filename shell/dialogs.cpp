@@ -33,9 +33,9 @@ void showCounter(HDLG dialog, int control, uint32_t value) {
 
 void initOptions(HDLG dialog) {
     HCTL difficulty = GetDlgItem(dialog, IdDifficulty);
-    SendMessage(difficulty, CB_ADDSTRING, 0, reinterpret_cast<intptr_t>(loadString(StrEasy)));
-    SendMessage(difficulty, CB_ADDSTRING, 0, reinterpret_cast<intptr_t>(loadString(StrNormal)));
-    SendMessage(difficulty, CB_SETCURSEL, flag(FlagNormal) ? 1 : 0, 0);
+    for (const int name : {StrEasy, StrNormal, StrHard})
+        SendMessage(difficulty, CB_ADDSTRING, 0, reinterpret_cast<intptr_t>(loadString(name)));
+    SendMessage(difficulty, CB_SETCURSEL, static_cast<uint32_t>(::difficulty()), 0);
     for (const CheckBoxOption& option : checkBoxOptions)
         SendMessage(GetDlgItem(dialog, option.control), BM_SETCHECK, flag(option.bit) ? 1 : 0, 0);
     showCounter(dialog, IdGamesPlayed, game.core.gamesPlayed);
@@ -46,7 +46,10 @@ void initOptions(HDLG dialog) {
 void storeOptions(HDLG dialog) {
     for (const CheckBoxOption& option : checkBoxOptions)
         setFlag(option.bit, (SendMessage(GetDlgItem(dialog, option.control), BM_GETCHECK, 0, 0) & 1) != 0);
-    setFlag(FlagNormal, (SendMessage(GetDlgItem(dialog, IdDifficulty), CB_GETCURSEL, 0, 0) & 1) != 0);
+    const intptr_t entry = SendMessage(GetDlgItem(dialog, IdDifficulty), CB_GETCURSEL, 0, 0);
+    setDifficulty(entry == static_cast<intptr_t>(Difficulty::Hard) ? Difficulty::Hard
+                  : (entry & 1) != 0                                ? Difficulty::Normal
+                                                                    : Difficulty::Easy);
 }
 
 int32_t baseDialogProc(HDLG dialog, uint32_t message, uint32_t wParam) {

@@ -1,7 +1,8 @@
 // The keyboard in the main window: Roll and tokens by Space, Enter and a focus ring, dice and
-// "Choose:" buttons by number, and the menu bar's commands by their usual shortcuts.
+// "Choose:" buttons by number, Hard's advice by H, and the menu bar's commands by their usual shortcuts.
 #include "shell/keys.h"
 
+#include "ai/hard.h"
 #include "game/game_state.h"
 #include "game/setup.h"
 #include "game/track.h"
@@ -100,6 +101,17 @@ void pickNumbered(uint8_t n) {
     tapAt(p.x, p.y);
 }
 
+// The move Hard would make in the player's place: its die selected and the ring on its token.
+// Nothing is played; Enter then plays it.
+void showHardMove() {
+    if (turnState() != PickToken || game.players[game.core.currentPlayer].kind != Human) return;
+    PendingMove move{};
+    if (!chooseHardMove(game, move)) return;
+    pickNumbered(move.dieIndex);
+    tokenPoint(slotOf(move.player, move.token).square, move.player, move.token, focus.x, focus.y);
+    showFocus();
+}
+
 void newGameLikeThis() { SendMessage(WM_COMMAND, flag(FlagOnePlayer) ? CmdOnePlayerGame : CmdTwoPlayerGame, 0); }
 
 struct Shortcut {
@@ -117,6 +129,7 @@ constexpr Shortcut shortcuts[] = {
     {KeyTab, KeyShift, [] { moveFocus(-1); }},
     {KeyLeft, 0, [] { moveFocus(-1); }},
     {KeyUp, 0, [] { moveFocus(-1); }},
+    {'H', 0, showHardMove},
     {'N', KeyCtrl, newGameLikeThis},
     {'Z', KeyCtrl, [] { SendMessage(WM_COMMAND, CmdUndo, 0); }},
     {'Q', KeyCtrl, [] { PostMessage(WM_CLOSE, 0, 0); }},

@@ -70,6 +70,8 @@ TEST(PersistValidation, PositionsThatPlayProducesAreAccepted) {
         {"a human after one six", [] { setUpPosition(true); setTurn(AwaitRoll, 6, 1, 0, false); game.pendingMove.dieIndex = 0; }},
         {"a computer to roll after two sixes", [] { setUpPosition(true); game.core.currentPlayer = 3; setTurn(Rolling, 6, 2, 0, false); }},
         {"the computer on every colour", [] { setUpPosition(true); for (PlayerRecord& p : game.players) p.kind = Computer; }},
+        {"a Hard computer", [] { setUpPosition(true); setDifficulty(Difficulty::Hard); }},
+        {"Hard without Normal's bit", [] { setUpPosition(true); setFlag(FlagHard, true); setFlag(FlagNormal, false); }},
         {"a pick with one six played", basePosition},
         {"the last die selected, both sixes played", [] { basePosition(); setTurn(PickToken, 3, 2, 2, false); game.pendingMove = PendingMove{2, None, None, None, None}; }},
         {"a six left after the final roll", [] { basePosition(); setTurn(PickToken, 4, 1, 0, true); game.pendingMove = PendingMove{0, 0, 1, None, None}; }},

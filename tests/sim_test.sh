@@ -12,14 +12,15 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 table() { "$sim" "$@" | grep -v ' per second |'; }
 
-for args in "--games 40 --seed 9 --sides normal,easy --swap" "--games 40 --seed 3 --mode short --quick-start on"; do
+for args in "--games 40 --seed 9 --sides normal,easy --swap" "--games 40 --seed 3 --mode short --quick-start on" \
+            "--games 20 --seed 5 --mode short --sides hard,normal --swap"; do
     table $args > one.md
     table $args --jobs 3 --csv games.csv > three.md
     cmp -s one.md three.md || fail "--jobs 3 changes the table of $args"
     [[ $(wc -l < games.csv) -eq $(($(grep -o '^| games | [0-9]*' one.md | cut -d' ' -f4) + 1)) ]] || fail "csv rows of $args"
 done
 
-for args in "--seed 11" "--seed 12 --sides easy,easy" "--seed 13 --mode short --quick-start on"; do
+for args in "--seed 11" "--seed 12 --sides easy,easy" "--seed 13 --mode short --quick-start on" "--seed 14 --sides hard,hard"; do
     rm -rf replay && mkdir replay && "$sim" $args --dump replay > replay.cli || fail "--dump $args"
     "$cli" --dir replay < replay.cli | grep '^record' > got
     grep '^# expect ' replay.cli | cut -c10- | cmp -s - got || fail "rendaro-cli ends $args differently"
@@ -37,6 +38,10 @@ done <<'BAD'
 --jobs 99|--jobs
 --mode long|--mode
 --sides normal|--sides
+--sides hard,expert|--sides
+--hard-weights 1,2,3|--hard-weights
+--hard-weights 1,2,3,4,5,6,7,8,9|--hard-weights
+--hard-weights 1,2,3,4,5,6,7,x|--hard-weights
 --quick-start yes|--quick-start
 --swap=1|--swap
 --tempo 3|unknown option --tempo

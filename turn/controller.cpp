@@ -3,6 +3,7 @@
 
 #include "ai/choice.h"
 #include "ai/evaluate.h"
+#include "ai/hard.h"
 #include "game/game_state.h"
 #include "game/moves.h"
 #include "game/rules.h"
@@ -125,6 +126,9 @@ void playTurnMoves() {
     while (!allDicePlayed()) {
         rateTurnMoves();
         pendChosenMove();
+        // Hard keeps the ratings for the flash and the count, and picks its own move.
+        if (currentKind() == Computer && difficulty() == Difficulty::Hard && bestMove.moveCount > 0)
+            chooseHardMove(game, game.pendingMove);
         dropForeignSelection();
         PendingMove& pending = game.pendingMove;
         const uint8_t moveCount = bestMove.moveCount;

@@ -1,8 +1,13 @@
-// Timing of the computer player: one evaluation and one full choice on a few mid-game positions.
+// Timing of the computer player: one evaluation and one full choice on a few mid-game positions, and
+// Hard's decisions over many positions, the worst of them included.
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <ctime>
 
 #include "ai/choice.h"
 #include "ai/evaluate.h"
+#include "ai/hard.h"
 #include "game/game_state.h"
 #include "game/position.h"
 #include "game/setup.h"
@@ -82,8 +87,69 @@ void chooseMoveAfterMove(benchmark::State& state) {
     }
 }
 
+// Positions a game can reach, drawn from a fixed generator: every token anywhere on its route, a
+// colour to play and the dice of a turn, two sixes and a final roll included.
+constexpr int HardPositions = 1024;
+StoredBlocks hardPositions[HardPositions];
+
+void drawHardPositions(bool partners) {
+    uint32_t state = 12345;
+    const auto draw = [&state](uint32_t n) {
+        state = state * 1103515245u + 12345u;
+        return (state >> 16) % n;
+    };
+    for (StoredBlocks& position : hardPositions) {
+        game = GameState{};
+        game.boardSize = 240;
+        game.core.flags = FlagNormal | FlagHard | (partners ? 0 : FlagShortGames);
+        setUpBoard(CmdOnePlayerGame);
+        for (uint8_t c = 0; c < 4; ++c) {
+            if (!partners && c % 2 == 1) continue;
+            for (uint8_t t = 0; t < 4; ++t) {
+                // A third of the tokens still in the yard, the rest spread over the route.
+                const uint32_t progress = draw(3) == 0 ? 0 : 1 + draw(ProgressHome);
+                moveToken(game, c, t, static_cast<int32_t>(progress));
+            }
+        }
+        game.core.currentPlayer = static_cast<uint8_t>(partners ? draw(4) : 2 * draw(2));
+        const uint32_t sixes = draw(36) == 0 ? 2 : draw(6) == 0 ? 1 : 0;  // as often as the dice give them
+        setSixesRolled(sixes);
+        setLastDie(1 + draw(5));
+        setTurnState(Playing);
+        position = game;
+    }
+}
+
+// The processor time this thread has used, in milliseconds: other programs' share does not count.
+double threadMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// One decision of Hard's after another, in partners or short games, or in partners games with two
+// sixes to play, the slowest kind of turn. The time shown is the mean, `worst_ms` the slowest one.
+void hardDecision(benchmark::State& state) {
+    const bool partners = state.range(0) != 1, twoSixes = state.range(0) == 2;
+    drawHardPositions(partners);
+    state.SetLabel(twoSixes ? "partners, two sixes" : partners ? "partners" : "short-game");
+    double worst = 0;
+    int next = 0;
+    for (auto _ : state) {
+        StoredBlocks position = hardPositions[next];
+        next = (next + 1) % HardPositions;
+        if (twoSixes) setSixesRolled(position, 2);
+        Move move{};
+        const double start = threadMilliseconds();
+        benchmark::DoNotOptimize(chooseHardMove(position, move));
+        worst = std::max(worst, threadMilliseconds() - start);
+    }
+    state.counters["worst_ms"] = worst;
+}
+
 }  // namespace
 
+BENCHMARK(hardDecision)->DenseRange(0, 2)->Iterations(HardPositions);
 BENCHMARK(evaluateOne)->DenseRange(0, 2);
 BENCHMARK(chooseMove)->DenseRange(0, 2);
 BENCHMARK(chooseMoveAfterMove)->DenseRange(0, 2);

@@ -57,7 +57,12 @@ void drawWins(HDC dc, const SimOptions& options, const Tally& tally, const Panel
         std::snprintf(values[s], sizeof values[s], "%.1f%%", 100.0 * heights[s]);
         valueTexts[s] = values[s];
     }
-    const char* labels[2] = {options.normal[0] ? "1 normal" : "1 easy", options.normal[1] ? "2 normal" : "2 easy"};
+    char labelTexts[2][16];
+    const char* labels[2];
+    for (int s = 0; s < 2; ++s) {
+        std::snprintf(labelTexts[s], sizeof labelTexts[s], "%d %s", s + 1, difficultyName(options.sides[s]));
+        labels[s] = labelTexts[s];
+    }
     drawBars(dc, panel, heights, labels, valueTexts, SideColours, 2);
 }
 

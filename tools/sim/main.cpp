@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ai/hard.h"
 #include "game/game_state.h"
 #include "persist/savefile.h"
 #include "platform/system/program.h"
@@ -149,7 +150,7 @@ int runRolls(const SimOptions& options, PendingFile& plot) {
 int runDump(const SimOptions& options) {
     startGame(options, options.seed);
     setModulePath(options.dump + "/rendaro");
-    setFlag(FlagNormal, options.normal[0]);  // both sides alike: the one difficulty rendaro-cli keeps
+    setDifficulty(options.sides[0]);  // both sides alike: the one difficulty rendaro-cli keeps
     packRecord();
     if (!transferSaveFile(saveBuffer, true)) return fail("cannot write the saved game into --dump " + options.dump, 2);
     static uint8_t rolls[LoggedRolls];
@@ -179,6 +180,7 @@ int main(int argc, char** argv) {
     auto options = parseSimOptions(args, error);
     if (!options) return fail(error, 2);
     if (!options->seedGiven) options->seed = clockSeed();
+    if (options->hardWeights) hardWeights = *options->hardWeights;
     if (!options->dump.empty()) return runDump(*options);
 
     PendingFile csv{options->csv, {}}, plot{options->plot, {}};

@@ -8,12 +8,14 @@ namespace {
 
 constexpr const char* Usage =
     "usage: rendaro-sim [--games N] [--seed S] [--mode partners|short] [--quick-start on|off] "
-    "[--sides normal|easy,normal|easy] [--swap] [--jobs J] [--csv FILE] [--plot FILE.png] [--dump DIR] "
-    "[--rolls N]";
+    "[--sides easy|normal|hard,easy|normal|hard] [--swap] [--jobs J] [--csv FILE] [--plot FILE.png] [--dump DIR] "
+    "[--rolls N] [--hard-weights W,W,...]";
 
-std::optional<bool> parseDifficulty(std::string_view text) {
-    if (text == "normal") return true;
-    if (text == "easy") return false;
+constexpr Difficulty Difficulties[] = {Difficulty::Easy, Difficulty::Normal, Difficulty::Hard};
+
+std::optional<Difficulty> parseDifficulty(std::string_view text) {
+    for (const Difficulty d : Difficulties)
+        if (text == difficultyName(d)) return d;
     return std::nullopt;
 }
 
@@ -47,6 +49,26 @@ bool setChoice(std::string_view name, std::string_view value, std::string_view f
     return true;
 }
 
+// One whole number for each of Hard's features, in their order, separated by commas.
+bool setWeights(std::string_view value, SimOptions& options, std::string& error) {
+    HardWeights weights{};
+    constexpr int64_t Largest = 1'000'000;
+    for (int k = 0; k < HardFeatureCount; ++k) {
+        const size_t comma = value.find(',');
+        const bool last = k + 1 == HardFeatureCount;
+        const auto weight = parseInteger(value.substr(0, comma), -Largest, Largest);
+        if (!weight || (comma == std::string_view::npos) != last) {
+            error = "--hard-weights needs " + std::to_string(HardFeatureCount) + " whole numbers from -" +
+                    std::to_string(Largest) + " to " + std::to_string(Largest) + ", separated by commas";
+            return false;
+        }
+        weights.weight[k] = static_cast<int32_t>(*weight);
+        if (!last) value.remove_prefix(comma + 1);
+    }
+    options.hardWeights = weights;
+    return true;
+}
+
 // Applies one option (--swap, the flag, with no value); false with `error` set when the value is bad.
 bool applyValue(std::string_view name, std::string_view value, SimOptions& options, std::string& error) {
     if (name == "--games") return setCount(name, value, MaxGames, options.games, error);
@@ -75,27 +97,33 @@ bool applyValue(std::string_view name, std::string_view value, SimOptions& optio
             error = "--sides needs two difficulties, such as normal,easy";
             return false;
         }
-        options.normal[0] = *first;
-        options.normal[1] = *second;
+        options.sides[0] = *first;
+        options.sides[1] = *second;
         return true;
     }
+    if (name == "--hard-weights") return setWeights(value, options, error);
     options.swap = true;  // the one flag
     return true;
 }
 
 }  // namespace
 
+const char* difficultyName(Difficulty difficulty) {
+    static constexpr const char* Names[] = {"easy", "normal", "hard"};
+    return Names[static_cast<int>(difficulty)];
+}
+
 std::optional<SimOptions> parseSimOptions(const std::vector<std::string_view>& args, std::string& error) {
     SimOptions options;
     const OptionNames names{{"--swap"},
                             {"--games", "--seed", "--mode", "--quick-start", "--sides", "--jobs", "--csv", "--plot",
-                             "--dump", "--rolls"},
+                             "--dump", "--rolls", "--hard-weights"},
                             Usage};
     const auto apply = [&](std::string_view name, std::string_view value) {
         return applyValue(name, value, options, error);
     };
     if (!walkOptions(args, names, apply, error)) return std::nullopt;
-    if (!options.dump.empty() && options.normal[0] != options.normal[1]) {
+    if (!options.dump.empty() && options.sides[0] != options.sides[1]) {
         error = "--dump needs the same difficulty on both sides (rendaro-cli has one for all computers)";
         return std::nullopt;
     }

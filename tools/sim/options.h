@@ -6,6 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "ai/hard.h"
+#include "game/game_state.h"
+
 constexpr int64_t MaxGames = 1'000'000;
 constexpr int64_t MaxRolls = 1'000'000'000;
 constexpr int64_t MaxJobs = 64;
@@ -16,14 +19,18 @@ struct SimOptions {
     bool seedGiven = false;
     bool shortGames = false;
     bool quickStart = false;
-    bool normal[2] = {true, true};  // side 1 (colours 0 and 2, or 0 alone), side 2 the others
+    Difficulty sides[2] = {Difficulty::Normal, Difficulty::Normal};  // side 1 (colours 0 and 2, or 0 alone), side 2 the others
     bool swap = false;
     int64_t jobs = 1;
     int64_t rolls = 0;  // only roll the dice this many times, no games
     std::string csv;
     std::string plot;
     std::string dump;  // replay folder for rendaro-cli: the first game only
+    std::optional<HardWeights> hardWeights;  // Hard's judgement for a tuning run, instead of its own
 };
+
+// The word --sides takes for a difficulty, and names it by in the tables.
+const char* difficultyName(Difficulty difficulty);
 
 // The arguments after the program name, as "--name value" or "--name=value". Nullopt with a
 // one-line reason in `error` for anything else.

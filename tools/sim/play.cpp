@@ -77,7 +77,7 @@ bool finishGame(const SimOptions& options, bool swapped, GameResult& result, Rol
         if (tap == MaxTaps) return false;
         const uint8_t colour = game.core.currentPlayer;
         // The game keeps one difficulty for every computer: each side's is set before its turns.
-        setFlag(FlagNormal, options.normal[sideOf(colour, swapped)]);
+        setDifficulty(options.sides[sideOf(colour, swapped)]);
         // The roll comes from the game's own generator, only seen on its way to the controller.
         const uint8_t die = nextDieValue();
         dieForNextRoll = die;

@@ -58,8 +58,6 @@ std::string winRow(const char* who, int64_t wins, int64_t games) {
                   100.0 * perGame(wins, games), 100.0 * ci.low, 100.0 * ci.high);
 }
 
-const char* difficultyName(bool normal) { return normal ? "normal" : "easy"; }
-
 }  // namespace
 
 void addGame(Tally& tally, const GameResult& result) {
@@ -100,7 +98,7 @@ double chiSquaredPValue(double statistic, int degreesOfFreedom) {
 std::string runHeading(const SimOptions& options) {
     return format("rendaro-sim %s, seed %u: %s games, quick start %s, side 1 %s, side 2 %s%s\n", RENDARO_VERSION,
                   options.seed, options.shortGames ? "short" : "partners", options.quickStart ? "on" : "off",
-                  difficultyName(options.normal[0]), difficultyName(options.normal[1]),
+                  difficultyName(options.sides[0]), difficultyName(options.sides[1]),
                   options.swap ? ", each seed twice with the seats swapped" : "");
 }
 
@@ -121,8 +119,8 @@ std::string tallyTable(const SimOptions& options, const Tally& tally) {
     const int64_t n = tally.games;
     std::string text = "| measure | value |\n|---|---|\n";
     text += format("| games | %lld |\n", static_cast<long long>(n));
-    text += winRow(options.normal[0] ? "side 1 (normal) wins" : "side 1 (easy) wins", tally.wins[0], n);
-    text += winRow(options.normal[1] ? "side 2 (normal) wins" : "side 2 (easy) wins", tally.wins[1], n);
+    for (int s = 0; s < 2; ++s)
+        text += winRow(format("side %d (%s) wins", s + 1, difficultyName(options.sides[s])).c_str(), tally.wins[s], n);
     text += winRow("wins by the side that moves first", tally.firstSeatWins, n);
     text += format("| turns per game | %.2f |\n", perGame(tally.turns, n));
     text += format("| moves per game | %.2f |\n", perGame(tally.moves, n));
