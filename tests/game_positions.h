@@ -1,6 +1,7 @@
 // Building test positions: an empty board with chosen flags, tokens placed by progress or square, dice.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "game/game_state.h"
@@ -14,6 +15,11 @@ struct Placed {
     uint8_t colour, token, progress;
 };
 void arrange(uint32_t flags, const std::vector<Placed>& tokens);
+// arrange() from words: "partners" adds that flag, "C.T@P" places colour C's token T at progress P
+// and "C.T:S" on main-track square S.
+void arrangeWords(const std::string& words, uint32_t flags = 0);
+// The rows of a table in tests/tables: each line's fields, split at " | "; blank and '#' lines left out.
+std::vector<std::vector<std::string>> tableRows(const char* name);
 // A colour's tokens 0 and 1 together on a main-track square, after `others`.
 std::vector<Placed> pairOn(uint8_t colour, uint8_t square, std::vector<Placed> others = {});
 // The progress at which a colour stands on a main-track square (1..44).
