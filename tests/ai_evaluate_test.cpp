@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <map>
+#include <sstream>
 #include <string>
 
 #include "ai/choice.h"
@@ -81,31 +82,19 @@ TEST(AiEvaluate, EasySeesNoCapturesAndNoFriends) {
 }
 
 TEST(AiEvaluate, RefusalsAndTheirReasons) {
-    const struct Row {
-        const char* what;
-        Situation s;
-        int16_t refusal;  // 0: allowed
-        uint8_t legal;
-    } rows[] = {
-        {"a yard token without a six", {"", 5, 0, 0, 5}, RefuseNeedsSix, 0},
-        {"a token lands home exactly", {"0.0@45", 3, 0, 0, 3}, 0, 1},
-        {"a token one past home", {"0.0@45", 4, 0, 0, 4}, RefusePastHome, 0},
-        {"past home from 43", {"0.0@43", 6, 0, 0, 6}, RefusePastHome, 0},
-        {"a foe pair three ahead lets a 2 through", {"0.0@2 1.0:5 1.1:5", 2, 0, 0, 2}, 0, 1},
-        {"a foe pair three ahead stops a 3", {"0.0@2 1.0:5 1.1:5", 3, 0, 0, 3}, RefuseBlocked, 0},
-        {"a foe pair three ahead stops a 6", {"0.0@2 1.0:5 1.1:5", 6, 0, 0, 6}, RefuseBlocked, 0},
-        {"blocked on 42, the last square that can be", {"0.0@42 1.0:43 1.1:43", 2, 0, 0, 2}, RefuseBlocked, 0},
-        {"a partner's pair on 43 cannot take a six", {"partners 0.0@43 2.0:43", 3, 1, 0, 6}, RefusePastHome, 0},
-        {"an own pair blocked on its way", {"0.0@13 0.1@13 1.0:14 1.1:14", 4, 0, 0, 4}, RefuseBlocked, 0},
-        {"an own pair home together, not alone", {"0.0@46 0.1@46", 4, 0, 0, 4}, 0, 0},
-        {"an odd total has no half", {"0.0@13 0.1@13 1.0:17 1.1:17", 3, 1, 0, 6}, 0, 0},
-    };
-    for (const Row& row : rows) {
+    const std::map<std::string, int16_t> reasons = {
+        {"allowed", 0}, {"NeedsSix", RefuseNeedsSix}, {"PastHome", RefusePastHome}, {"Blocked", RefuseBlocked}};
+    for (const auto& row : tableRows("ai_situations.txt")) {
+        if (row.size() < 4) continue;
+        std::istringstream verdict(row[3]);
+        std::string reason;
+        unsigned legal = 0;
+        ASSERT_TRUE(verdict >> reason >> legal && reasons.count(reason)) << row[0];
         for (bool normal : {false, true}) {
-            const MoveScore m = rate(row.s, normal);
-            if (row.refusal != 0) EXPECT_EQ(m.score, row.refusal) << row.what;
-            else EXPECT_LT(m.score, ScoreNotEvaluated) << row.what;
-            EXPECT_EQ(m.legal, row.legal) << row.what;
+            const MoveScore m = rate(situation(row[0]), normal);
+            if (reasons.at(reason) != 0) EXPECT_EQ(m.score, reasons.at(reason)) << row[0];
+            else EXPECT_LT(m.score, ScoreNotEvaluated) << row[0];
+            EXPECT_EQ(m.legal, legal) << row[0];
         }
     }
 }
