@@ -30,18 +30,21 @@ void arrange(uint32_t flags, const std::vector<Placed>& tokens) {
     for (const Placed& t : tokens) place(t.colour, t.token, t.progress);
 }
 
-void arrangeWords(const std::string& words, uint32_t flags) {
-    std::vector<Placed> tokens;
+void placeWords(const std::string& words) {
     std::istringstream list(words);
     for (std::string word; list >> word;) {
         unsigned colour = 0, token = 0, where = 0;
         char kind = 0;
-        if (word == "partners") flags |= FlagPartners;
+        if (word == "partners") game.core.flags |= FlagPartners;
         else if (std::sscanf(word.c_str(), "%u.%u%c%u", &colour, &token, &kind, &where) == 4 && (kind == '@' || kind == ':'))
-            tokens.push_back({uint8_t(colour), uint8_t(token), kind == ':' ? progressOn(uint8_t(colour), uint8_t(where)) : uint8_t(where)});
+            place(uint8_t(colour), uint8_t(token), kind == ':' ? progressOn(uint8_t(colour), uint8_t(where)) : uint8_t(where));
         else ADD_FAILURE() << "not a token: " << word;
     }
-    arrange(flags, tokens);
+}
+
+void arrangeWords(const std::string& words, uint32_t flags) {
+    startPosition(flags);
+    placeWords(words);
 }
 
 std::vector<std::vector<std::string>> tableRows(const char* name) {
@@ -55,12 +58,6 @@ std::vector<std::vector<std::string>> tableRows(const char* name) {
             rows.back().push_back(line.substr(start, (end = line.find(" | ", start)) - start));
     }
     return rows;
-}
-
-std::vector<Placed> pairOn(uint8_t colour, uint8_t square, std::vector<Placed> others) {
-    others.push_back({colour, 0, progressOn(colour, square)});
-    others.push_back({colour, 1, progressOn(colour, square)});
-    return others;
 }
 
 uint8_t progressOn(uint8_t colour, uint8_t square) {
