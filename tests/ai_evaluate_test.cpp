@@ -2,7 +2,9 @@
 // decides: which moves are refused, and why.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <map>
+#include <sstream>
 #include <string>
 
 #include "ai/choice.h"
@@ -15,58 +17,39 @@
 namespace {
 
 struct Situation {
-    uint32_t flags;
-    std::vector<Placed> tokens;
-    uint8_t lastDie, sixes;
-    uint8_t token, die;  // colour 0's token, rated for this die
+    std::string tokens;  // as arrangeWords takes them
+    unsigned lastDie, sixes;
+    unsigned token, die;  // colour 0's token, rated for this die
 };
 
 MoveScore rate(const Situation& s, bool normal) {
-    arrange(s.flags | (normal ? FlagNormal : 0), s.tokens);
-    setDice(s.lastDie, s.sixes);
+    arrangeWords(s.tokens, normal ? FlagNormal : 0);
+    setDice(uint8_t(s.lastDie), uint8_t(s.sixes));
     expectBoardInvariants();
     MoveScore m{0, 9};
-    evaluateMove(0, s.token, s.die, m);
+    evaluateMove(0, uint8_t(s.token), uint8_t(s.die), m);
     return m;
 }
 
-const uint8_t foe5 = progressOn(1, 5);
-const std::map<std::string, Situation> situations = {
-    {"a pair captures", {0, {{0, 0, 13}, {0, 1, 13}, {1, 0, progressOn(1, 15)}}, 4, 1, 0, 4}},
-    {"a pair chases a pair half the dice ahead", {0, pairOn(1, 17, {{0, 0, 13}, {0, 1, 13}}), 2, 1, 0, 2}},
-    {"capturing a token far along", {0, {{0, 0, 2}, {1, 0, foe5}}, 3, 0, 0, 3}},
-    {"capturing a token near its start", {0, {{0, 0, 2}, {3, 0, progressOn(3, 5)}}, 3, 0, 0, 3}},
-    {"a foe the rest of the dice ahead", {0, {{0, 0, 2}, {2, 0, progressOn(2, 11)}}, 3, 1, 0, 6}},
-    {"entering with a capture in reach", {0, {{1, 0, foe5}}, 4, 1, 0, 6}},
-    {"entering, the capture barred by a pair", {0, pairOn(3, 3, {{1, 0, foe5}}), 4, 1, 0, 6}},
-    {"entering onto an empty start", {FlagPartners, {}, 3, 1, 0, 6}},
-    {"entering beside one token", {FlagPartners, {{0, 3, 1}}, 3, 1, 0, 6}},
-    {"entering beside two", {FlagPartners, {{0, 3, 1}, {0, 2, 1}}, 3, 1, 0, 6}},
-    {"threatened, runs into the home column", {0, {{0, 0, 42}, {1, 0, progressOn(1, 40)}}, 3, 0, 0, 3}},
-    {"threatened, runs to a safe square", {0, {{0, 0, 4}, {1, 0, progressOn(1, 2)}}, 3, 0, 0, 3}},
-    {"threatened from six behind, runs", {0, {{0, 0, 10}, {1, 0, progressOn(1, 4)}}, 3, 0, 0, 3}},
-    {"threatened, runs to an unsafe square", {0, {{0, 0, 4}, {1, 0, progressOn(1, 2)}}, 2, 0, 0, 2}},
-    {"a lone foe beyond the landing", {0, {{0, 0, 2}, {1, 0, progressOn(1, 9)}}, 3, 0, 0, 3}},
-    {"an own pair goes home", {0, {{0, 0, 46}, {0, 1, 46}}, 4, 0, 0, 4}},
-    {"a mixed pair moves", {FlagPartners, {{0, 0, 20}, {2, 0, 42}}, 4, 0, 0, 2}},
-    {"an own token exactly the die ahead", {FlagPartners, {{0, 0, 2}, {0, 1, 5}}, 3, 0, 0, 3}},
-    {"a partner's token exactly the die ahead", {FlagPartners, {{0, 0, 2}, {2, 1, progressOn(2, 5)}}, 3, 0, 0, 3}},
-    {"a plain move further along", {0, {{0, 0, 31}, {1, 0, progressOn(1, 24)}}, 5, 0, 0, 5}},
-    {"a plain move", {0, {{0, 0, 30}}, 5, 0, 0, 5}},
-    {"leaving a pair on a safe square", {0, {{0, 0, 7}, {0, 1, 7}}, 3, 0, 0, 3}},
-    {"passing a foe onto a safe square", {0, {{0, 0, 4}, {1, 0, foe5}}, 3, 0, 0, 3}},
-    {"a mixed pair's token moves alone", {FlagPartners, {{0, 0, 20}, {2, 0, 42}}, 4, 0, 0, 4}},
-    {"breaking up a pair on an unsafe square", {0, {{0, 0, 4}, {0, 1, 4}}, 3, 0, 0, 3}},
-    {"passing a foe onto an unsafe square", {0, {{0, 0, 2}, {1, 0, progressOn(1, 3)}}, 3, 0, 0, 3}},
-    {"threatened on a safe square", {0, {{0, 0, 7}, {1, 0, foe5}}, 2, 0, 0, 2}},
-    {"threatened in a pair", {0, {{0, 0, 4}, {0, 1, 4}, {1, 0, progressOn(1, 2)}}, 3, 0, 0, 3}},
-};
+// The situations of tables/ai_situations.txt by name.
+const Situation& situation(const std::string& name) {
+    static const std::map<std::string, Situation> situations = [] {
+        std::map<std::string, Situation> read;
+        for (const auto& row : tableRows("ai_situations.txt")) {
+            Situation& s = read[row.at(0)];
+            s.tokens = row.at(1);
+            EXPECT_EQ(std::sscanf(row.at(2).c_str(), "%u %u %u %u", &s.lastDie, &s.sixes, &s.token, &s.die), 4) << row[0];
+        }
+        return read;
+    }();
+    return situations.at(name);
+}
 
 // Each list runs from the move the difficulty likes best to the one it likes least.
 void expectOrder(bool normal, const std::vector<std::string>& best) {
     for (size_t i = 0; i + 1 < best.size(); ++i) {
-        const MoveScore better = rate(situations.at(best[i]), normal);
-        const MoveScore worse = rate(situations.at(best[i + 1]), normal);
+        const MoveScore better = rate(situation(best[i]), normal);
+        const MoveScore worse = rate(situation(best[i + 1]), normal);
         EXPECT_LT(better.score, worse.score) << best[i] << " before " << best[i + 1] << (normal ? " (Normal)" : " (Easy)");
         EXPECT_LT(better.score, ScoreNotEvaluated) << best[i] << " may be played";
     }
@@ -99,33 +82,19 @@ TEST(AiEvaluate, EasySeesNoCapturesAndNoFriends) {
 }
 
 TEST(AiEvaluate, RefusalsAndTheirReasons) {
-    const uint8_t colour2On43 = progressOn(2, 43);
-    const struct Row {
-        const char* what;
-        Situation s;
-        int16_t refusal;  // 0: allowed
-        uint8_t legal;
-    } rows[] = {
-        {"a yard token without a six", {0, {}, 5, 0, 0, 5}, RefuseNeedsSix, 0},
-        {"a token lands home exactly", {0, {{0, 0, 45}}, 3, 0, 0, 3}, 0, 1},
-        {"a token one past home", {0, {{0, 0, 45}}, 4, 0, 0, 4}, RefusePastHome, 0},
-        {"past home from 43", {0, {{0, 0, 43}}, 6, 0, 0, 6}, RefusePastHome, 0},
-        {"a foe pair three ahead lets a 2 through", {0, pairOn(1, 5, {{0, 0, 2}}), 2, 0, 0, 2}, 0, 1},
-        {"a foe pair three ahead stops a 3", {0, pairOn(1, 5, {{0, 0, 2}}), 3, 0, 0, 3}, RefuseBlocked, 0},
-        {"a foe pair three ahead stops a 6", {0, pairOn(1, 5, {{0, 0, 2}}), 6, 0, 0, 6}, RefuseBlocked, 0},
-        {"blocked on 42, the last square that can be", {0, pairOn(1, 43, {{0, 0, 42}}), 2, 0, 0, 2}, RefuseBlocked, 0},
-        {"a partner's pair on 43 cannot take a six", {FlagPartners, {{0, 0, 43}, {2, 0, colour2On43}}, 3, 1, 0, 6},
-         RefusePastHome, 0},
-        {"an own pair blocked on its way", {0, pairOn(1, 14, {{0, 0, 13}, {0, 1, 13}}), 4, 0, 0, 4}, RefuseBlocked, 0},
-        {"an own pair home together, not alone", {0, {{0, 0, 46}, {0, 1, 46}}, 4, 0, 0, 4}, 0, 0},
-        {"an odd total has no half", {0, pairOn(1, 17, {{0, 0, 13}, {0, 1, 13}}), 3, 1, 0, 6}, 0, 0},
-    };
-    for (const Row& row : rows) {
+    const std::map<std::string, int16_t> reasons = {
+        {"allowed", 0}, {"NeedsSix", RefuseNeedsSix}, {"PastHome", RefusePastHome}, {"Blocked", RefuseBlocked}};
+    for (const auto& row : tableRows("ai_situations.txt")) {
+        if (row.size() < 4) continue;
+        std::istringstream verdict(row[3]);
+        std::string reason;
+        unsigned legal = 0;
+        ASSERT_TRUE(verdict >> reason >> legal && reasons.count(reason)) << row[0];
         for (bool normal : {false, true}) {
-            const MoveScore m = rate(row.s, normal);
-            if (row.refusal != 0) EXPECT_EQ(m.score, row.refusal) << row.what;
-            else EXPECT_LT(m.score, ScoreNotEvaluated) << row.what;
-            EXPECT_EQ(m.legal, row.legal) << row.what;
+            const MoveScore m = rate(situation(row[0]), normal);
+            if (reasons.at(reason) != 0) EXPECT_EQ(m.score, reasons.at(reason)) << row[0];
+            else EXPECT_LT(m.score, ScoreNotEvaluated) << row[0];
+            EXPECT_EQ(m.legal, legal) << row[0];
         }
     }
 }

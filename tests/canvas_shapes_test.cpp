@@ -54,11 +54,16 @@ protected:
             for (int x = first; x <= (found == 2 ? last : first); ++x) row.at(static_cast<size_t>(x)) = symbol;
         }
     }
-    // Rows given as a list of strings, for comparing with art().
-    static std::string rows(std::initializer_list<const char*> lines) {
-        std::string text;
-        for (const char* line : lines) text += std::string(line) + '\n';
-        return text;
+    // Compares the screen with the picture `name` of tables/shapes.txt.
+    static void expectPicture(const std::string& name) {
+        std::ifstream table(std::string(RENDARO_TEST_DIR) + "/tables/shapes.txt");
+        std::string line, expected;
+        while (std::getline(table, line) && line.rfind(name + " at ", 0) != 0) continue;
+        int x0 = 0, y0 = 0;
+        ASSERT_EQ(std::sscanf(line.c_str(), "%*s at %d,%d", &x0, &y0), 2) << "no picture " << name;
+        while (std::getline(table, line) && !line.empty()) expected += line + '\n';
+        const auto height = std::count(expected.begin(), expected.end(), '\n');
+        EXPECT_EQ(art(x0, y0, static_cast<int>(expected.find('\n')), static_cast<int>(height)), expected) << name;
     }
 };
 
@@ -72,18 +77,7 @@ TEST_F(CanvasShapes, RectangleOutlinesTheBoxEdgesAndNullPenFillsOnePixelLess) {
     Rectangle(dc, 9, 1, 10, 5);
     Rectangle(dc, 12, 4, 11, 1);
     Rectangle(dc, 13, 1, 13, 5);
-    EXPECT_EQ(art(0, 0, 14, 12), rows({"..............",
-                                       ".######..#.#..",
-                                       ".#oooo#..#.#..",
-                                       ".#oooo#..#.#..",
-                                       ".######..#....",
-                                       "..............",
-                                       "..............",
-                                       ".ooooo........",
-                                       ".ooooo........",
-                                       ".ooooo........",
-                                       "..............",
-                                       ".............."}));
+    expectPicture("rectangles");
 }
 
 TEST_F(CanvasShapes, WidePenIsCentredOnTheOutlineWithRoundJoins) {
@@ -92,17 +86,7 @@ TEST_F(CanvasShapes, WidePenIsCentredOnTheOutlineWithRoundJoins) {
     SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
     Rectangle(dc, 3, 3, 10, 10);
     Rectangle(dc, 13, 3, 14, 7);
-    EXPECT_EQ(art(1, 1, 15, 11), rows({"...............",
-                                       "..rrrrrrr...r..",
-                                       ".rrrrrrrrr.rrr.",
-                                       ".rrrrrrrrr.rrr.",
-                                       ".rrr...rrr.rrr.",
-                                       ".rrr...rrr.rrr.",
-                                       ".rrr...rrr..r..",
-                                       ".rrrrrrrrr.....",
-                                       ".rrrrrrrrr.....",
-                                       "..rrrrrrr......",
-                                       "..............."}));
+    expectPicture("wide-pen");
     SelectObject(dc, GetStockObject(BLACK_PEN));
     EXPECT_TRUE(DeleteObject(wide));
 }
@@ -117,33 +101,13 @@ TEST_F(CanvasShapes, SmallEllipsesAreRoundAndSymmetric) {
     // Where a 6 x 6 ellipse runs half-way between two pixels the brush alone fills the outer one,
     // while a pen outlines the inner one.
     Ellipse(dc, 20, 1, 27, 8);
-    EXPECT_EQ(art(0, 0, 35, 8), rows({"...................................",
-                                      "..###....#....ooo....oooo.....##...",
-                                      ".#ooo#..#o#..ooooo..oooooo...#oo#..",
-                                      ".#ooo#...#...ooooo..oooooo..#oooo#.",
-                                      ".#ooo#.......ooooo..oooooo..#oooo#.",
-                                      "..###.........ooo...oooooo...#oo#..",
-                                      ".....................oooo.....##...",
-                                      "..................................."}));
+    expectPicture("small-ellipses");
 }
 
 TEST_F(CanvasShapes, EllipseOfFourteenPixels) {
     SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
     Ellipse(dc, 2, 2, 16, 16);
-    EXPECT_EQ(art(2, 2, 14, 14), rows({".....####.....",
-                                       "...##....##...",
-                                       "..#........#..",
-                                       ".#..........#.",
-                                       ".#..........#.",
-                                       "#............#",
-                                       "#............#",
-                                       "#............#",
-                                       "#............#",
-                                       ".#..........#.",
-                                       ".#..........#.",
-                                       "..#........#..",
-                                       "...##....##...",
-                                       ".....####....."}));
+    expectPicture("ellipse-14");
 }
 
 // Each row of the table, drawn with the black pen and a grey brush one pixel in from the corner.
@@ -212,27 +176,13 @@ TEST_F(CanvasShapes, RoundRectCutsItsCornersByTheCornerEllipse) {
     SelectObject(dc, GetStockObject(NULL_PEN));
     SelectObject(dc, GetStockObject(GRAY_BRUSH));
     RoundRect(dc, 18, 1, 26, 7, 3, 3);
-    EXPECT_EQ(art(0, 0, 26, 8), rows({"..........................",
-                                      "..######...#####...ooooo..",
-                                      ".#......#..#...#..ooooooo.",
-                                      ".#......#..#...#..ooooooo.",
-                                      ".#......#..#...#..ooooooo.",
-                                      ".#......#..#...#...ooooo..",
-                                      "..######...#####..........",
-                                      ".........................."}));
+    expectPicture("round-rects");
 }
 
 TEST_F(CanvasShapes, PolylineStopsBeforeItsLastPoint) {
     const Point path[] = {{1, 1}, {5, 1}, {5, 4}, {2, 7}};
     EXPECT_TRUE(Polyline(dc, path, 4));
-    EXPECT_EQ(art(0, 0, 7, 8), rows({".......",
-                                     ".#####.",
-                                     ".....#.",
-                                     ".....#.",
-                                     ".....#.",
-                                     "....#..",
-                                     "...#...",
-                                     "......."}));
+    expectPicture("polyline");
 }
 
 TEST_F(CanvasShapes, PolygonIsOutlinedAllRoundAndWithoutPenLeavesRightAndBottomEdgesUnfilled) {
@@ -242,13 +192,5 @@ TEST_F(CanvasShapes, PolygonIsOutlinedAllRoundAndWithoutPenLeavesRightAndBottomE
     SelectObject(dc, GetStockObject(NULL_PEN));
     const Point square[] = {{9, 1}, {12, 1}, {12, 4}, {9, 4}};
     Polygon(dc, square, 4);
-    EXPECT_EQ(art(0, 0, 14, 9), rows({"..............",
-                                      ".#######.ooo..",
-                                      ".#oooo#..ooo..",
-                                      ".#ooo#...ooo..",
-                                      ".#oo#.........",
-                                      ".#o#..........",
-                                      ".##...........",
-                                      ".#............",
-                                      ".............."}));
+    expectPicture("polygons");
 }

@@ -1,6 +1,11 @@
 // Building test positions: an empty board with chosen flags, tokens placed by progress or square, dice.
 #include "tests/game_positions.h"
 
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
 #include "game/game_state.h"
 #include "game/position.h"
 #include "game/track.h"
@@ -25,10 +30,34 @@ void arrange(uint32_t flags, const std::vector<Placed>& tokens) {
     for (const Placed& t : tokens) place(t.colour, t.token, t.progress);
 }
 
-std::vector<Placed> pairOn(uint8_t colour, uint8_t square, std::vector<Placed> others) {
-    others.push_back({colour, 0, progressOn(colour, square)});
-    others.push_back({colour, 1, progressOn(colour, square)});
-    return others;
+void placeWords(const std::string& words) {
+    std::istringstream list(words);
+    for (std::string word; list >> word;) {
+        unsigned colour = 0, token = 0, where = 0;
+        char kind = 0;
+        if (word == "partners") game.core.flags |= FlagPartners;
+        else if (std::sscanf(word.c_str(), "%u.%u%c%u", &colour, &token, &kind, &where) == 4 && (kind == '@' || kind == ':'))
+            place(uint8_t(colour), uint8_t(token), kind == ':' ? progressOn(uint8_t(colour), uint8_t(where)) : uint8_t(where));
+        else ADD_FAILURE() << "not a token: " << word;
+    }
+}
+
+void arrangeWords(const std::string& words, uint32_t flags) {
+    startPosition(flags);
+    placeWords(words);
+}
+
+std::vector<std::vector<std::string>> tableRows(const char* name) {
+    std::ifstream table(std::string(RENDARO_TEST_DIR) + "/tables/" + name);
+    EXPECT_TRUE(table.is_open()) << name;
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(table, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        rows.emplace_back();
+        for (size_t start = 0, end = 0; end != std::string::npos; start = end + 3)
+            rows.back().push_back(line.substr(start, (end = line.find(" | ", start)) - start));
+    }
+    return rows;
 }
 
 uint8_t progressOn(uint8_t colour, uint8_t square) {

@@ -1,6 +1,7 @@
 // Building test positions: an empty board with chosen flags, tokens placed by progress or square, dice.
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "game/game_state.h"
@@ -14,8 +15,13 @@ struct Placed {
     uint8_t colour, token, progress;
 };
 void arrange(uint32_t flags, const std::vector<Placed>& tokens);
-// A colour's tokens 0 and 1 together on a main-track square, after `others`.
-std::vector<Placed> pairOn(uint8_t colour, uint8_t square, std::vector<Placed> others = {});
+// Places tokens given as words, in order: "C.T@P" puts colour C's token T at progress P and "C.T:S" on
+// main-track square S; "partners" adds that flag.
+void placeWords(const std::string& words);
+// startPosition(flags), then placeWords(words).
+void arrangeWords(const std::string& words, uint32_t flags = 0);
+// The rows of a table in tests/tables: each line's fields, split at " | "; blank and '#' lines left out.
+std::vector<std::vector<std::string>> tableRows(const char* name);
 // The progress at which a colour stands on a main-track square (1..44).
 uint8_t progressOn(uint8_t colour, uint8_t square);
 // A new game's line-up without Quick Start: every token in the yard, colour 0 to roll. Partners:

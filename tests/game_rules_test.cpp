@@ -1,5 +1,9 @@
-// What a token sees around it, as one table: a position, the token asking, a set, and what it holds.
+// What a token sees around it: the sets of its neighbourhood, and its view of the track kept between calls.
 #include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <string>
 
 #include "game/game_state.h"
 #include "game/position.h"
@@ -18,71 +22,30 @@ Neighbourhood surveyed(uint8_t colour, uint8_t token, TrackView& track) {
 
 }  // namespace
 
+// Each row of tables/neighbourhoods.txt: a position, the token asking, a set, and what it holds.
 TEST(GameRules, Neighbourhoods) {
-    using Set = uint32_t Neighbourhood::*;
-    const Set blocking = &Neighbourhood::foePairsAhead, singles = &Neighbourhood::foeSinglesAhead,
-              friends = &Neighbourhood::friendsAhead, foes = &Neighbourhood::foesAheadOrHere,
-              foePairs = &Neighbourhood::foePairsAheadOrHere, behind = &Neighbourhood::foesBehind;
-    const std::vector<Placed> many = {{0, 0, 10}, {1, 0, progressOn(1, 13)}, {1, 1, progressOn(1, 15)},
-                                      {3, 0, progressOn(3, 6)}, {2, 0, progressOn(2, 14)}, {2, 1, progressOn(2, 14)}};
-    struct Row {
-        const char* what;
-        uint32_t flags;
-        std::vector<Placed> tokens;
-        uint8_t colour, token;  // the token asking
-        Set set;
-        uint8_t nearest;  // SightRange: none in sight
-        uint8_t foundColour = None, foundToken = None;  // of the nearest square ahead; None: not looked at
-    };
-    const Row rows[] = {
-        {"a foe pair on an unsafe square blocks", 0, pairOn(1, 5, {{0, 0, 2}}), 0, 0, blocking, 3, 1, 0},
-        {"a foe pair on a safe square does not", 0, pairOn(1, 7, {{0, 0, 2}}), 0, 0, blocking, SightRange},
-        {"though it is a foe pair", 0, pairOn(1, 7, {{0, 0, 2}}), 0, 0, foePairs, 5},
-        {"a single foe does not", 0, {{0, 0, 2}, {1, 0, progressOn(1, 5)}}, 0, 0, blocking, SightRange},
-        {"it can be captured", 0, {{0, 0, 2}, {1, 0, progressOn(1, 5)}}, 0, 0, singles, 3, 1, 0},
-        {"an own pair does not", 0, {{0, 0, 2}, {0, 1, 5}, {0, 2, 5}}, 0, 0, blocking, SightRange},
-        {"it is a friend", 0, {{0, 0, 2}, {0, 1, 5}, {0, 2, 5}}, 0, 0, friends, 3, 0, 1},
-        {"distances wrap ahead", 0, {{1, 0, 32}, {0, 0, 2}, {0, 1, 2}}, 1, 0, blocking, 3},
-        {"and behind", 0, {{0, 0, 1}, {2, 0, progressOn(2, 41)}}, 0, 0, behind, 4},
-        {"a pair on a start square blocks nothing", 0, {{1, 0, 32}, {0, 0, 1}, {0, 1, 1}}, 1, 0, blocking, SightRange},
-        {"a token sees 17 ahead", 0, {{0, 0, 5}, {1, 0, progressOn(1, 22)}}, 0, 0, foes, 17},
-        {"but not 18", 0, {{0, 0, 5}, {1, 0, progressOn(1, 23)}}, 0, 0, foes, SightRange},
-        {"and 17 behind", 0, {{0, 0, 30}, {1, 0, progressOn(1, 13)}}, 0, 0, behind, 17},
-        {"but not 18", 0, {{0, 0, 30}, {1, 0, progressOn(1, 12)}}, 0, 0, behind, SightRange},
-        {"ahead stops at the home column", 0, pairOn(1, 44, {{0, 0, 41}, {1, 2, progressOn(1, 43)}}), 0, 0, blocking,
-         SightRange},
-        {"before which a foe counts", 0, pairOn(1, 44, {{0, 0, 41}, {1, 2, progressOn(1, 43)}}), 0, 0, foes, 2},
-        {"behind goes on past the start", 0, {{0, 0, 43}, {1, 0, progressOn(1, 40)}}, 0, 0, behind, 3},
-        {"nothing from the yard", 0, {{1, 0, progressOn(1, 3)}}, 0, 0, foes, SightRange},
-        {"nothing from a home column", 0, {{0, 0, 45}, {1, 0, progressOn(1, 3)}}, 0, 0, foes, SightRange},
-        {"or behind it", 0, {{0, 0, 45}, {1, 0, progressOn(1, 3)}}, 0, 0, behind, SightRange},
-        {"alone on its square", 0, {{0, 1, 5}}, 0, 1, foes, SightRange},
-        {"a foe on its square", 0, {{0, 1, 5}, {1, 3, progressOn(1, 5)}}, 0, 1, foes, 0},
-        {"a single", 0, {{0, 1, 5}, {1, 3, progressOn(1, 5)}}, 0, 1, foePairs, SightRange},
-        {"two foes are a pair", 0, {{0, 1, 5}, {1, 3, progressOn(1, 5)}, {1, 2, progressOn(1, 5)}}, 0, 1, foePairs, 0},
-        {"the first other token speaks", 0, {{0, 1, 5}, {1, 3, progressOn(1, 5)}, {0, 0, 5}}, 0, 1, foes, SightRange},
-        {"colour 2 is a foe without partners", 0, {{0, 0, 3}, {2, 0, progressOn(2, 6)}}, 0, 0, foes, 3},
-        {"and no friend", 0, {{0, 0, 3}, {2, 0, progressOn(2, 6)}}, 0, 0, friends, SightRange},
-        {"a friend with partners", FlagPartners, {{0, 0, 3}, {2, 0, progressOn(2, 6)}}, 0, 0, friends, 3, 2, 0},
-        {"and no foe", FlagPartners, {{0, 0, 3}, {2, 0, progressOn(2, 6)}}, 0, 0, foes, SightRange},
-        {"colour 3 is a foe either way", FlagPartners, {{0, 0, 3}, {2, 0, progressOn(2, 6)}, {3, 0, progressOn(3, 5)}},
-         0, 0, foes, 2},
-        {"the nearest single ahead", 0, many, 0, 0, singles, 3, 1, 0},
-        {"a pair 4 ahead", 0, many, 0, 0, blocking, 4, 2, 0},
-        {"a single behind", 0, many, 0, 0, behind, 4},
-    };
-    for (const Row& row : rows) {
-        arrange(row.flags, row.tokens);
+    const std::map<std::string, uint32_t Neighbourhood::*> sets = {
+        {"foePairsAhead", &Neighbourhood::foePairsAhead},   {"foeSinglesAhead", &Neighbourhood::foeSinglesAhead},
+        {"friendsAhead", &Neighbourhood::friendsAhead},     {"foesAheadOrHere", &Neighbourhood::foesAheadOrHere},
+        {"foePairsAheadOrHere", &Neighbourhood::foePairsAheadOrHere}, {"foesBehind", &Neighbourhood::foesBehind}};
+    for (const auto& row : tableRows("neighbourhoods.txt")) {
+        ASSERT_EQ(row.size(), 3u) << row[0];
+        arrangeWords(row[1]);
         expectBoardInvariants();
+        std::istringstream asking(row[2]);
+        unsigned colour = 0, token = 0, foundColour = 0, foundToken = 0;
+        char dot = 0;
+        std::string set, seen;
+        ASSERT_TRUE(asking >> colour >> dot >> token >> set >> seen && sets.count(set)) << row[0];
         TrackView track{};
-        const Neighbourhood around = surveyed(row.colour, row.token, track);
-        const uint32_t set = around.*row.set;
-        EXPECT_EQ(nearest(set), row.nearest) << row.what;
-        if (row.foundColour == None) continue;
-        uint8_t colour = None, token = None;
-        tokenAhead(game, around, row.nearest, colour, token);
-        EXPECT_EQ(colour, row.foundColour) << row.what;
-        EXPECT_EQ(token, row.foundToken) << row.what;
+        const Neighbourhood around = surveyed(uint8_t(colour), uint8_t(token), track);
+        const uint8_t distance = nearest(around.*sets.at(set));
+        EXPECT_EQ(distance, seen == "none" ? SightRange : std::stoi(seen)) << row[0];
+        if (!(asking >> foundColour >> dot >> foundToken)) continue;
+        uint8_t c = None, t = None;
+        tokenAhead(game, around, distance, c, t);
+        EXPECT_EQ(c, foundColour) << row[0];
+        EXPECT_EQ(t, foundToken) << row[0];
     }
 }
 

@@ -13,13 +13,13 @@ namespace {
 
 struct Setting {
     uint32_t flags;
-    std::vector<Placed> tokens;
+    const char* tokens;  // as arrangeWords takes them
     uint8_t last, sixes;
     bool lastPlayed = false;
 };
 
 Position arranged(const Setting& s) {
-    arrange(s.flags, s.tokens);
+    arrangeWords(s.tokens, s.flags);
     setRolledDice(game, s.sixes, s.last);
     setLastDieUsed(game, s.lastPlayed);
     return game;
@@ -50,36 +50,31 @@ bool listed(const Position& pos, const Move& move) {
 }
 
 constexpr uint32_t Steps = FlagAnimateTokens;
-const uint8_t foeOn5 = progressOn(1, 5);
 
 }  // namespace
 
 TEST(Position, WhatTheRulesAllow) {
-    const uint8_t shared = progressOn(2, 41);  // colour 2's progress on colour 0's 41st square
     struct Row {
         const char* what;
         Setting setting;
         Move move;
         bool allowed;
     } rows[] = {
-        {"a yard token with a six", {0, {}, 3, 1}, {0, 0, 0, None, None}, true},
-        {"a yard token without one", {0, {}, 3, 1}, {1, 0, 0, None, None}, false},
-        {"a die already played", {0, {{0, 0, 5}}, 3, 1, true}, {1, 0, 0, None, None}, false},
-        {"a token of the other side", {0, {{2, 0, 5}}, 3, 0}, {0, 2, 0, None, None}, false},
-        {"a token lands home exactly", {0, {{0, 0, 45}}, 3, 0}, {0, 0, 0, None, None}, true},
-        {"a token one past home", {0, {{0, 0, 46}}, 3, 0}, {0, 0, 0, None, None}, false},
-        {"a foe pair one square past the landing", {0, pairOn(1, 6, {{0, 0, 2}}), 3, 0}, {0, 0, 0, None, None}, true},
-        {"a foe pair on the landing", {0, pairOn(1, 5, {{0, 0, 2}}), 3, 0}, {0, 0, 0, None, None}, false},
-        {"an own pair lands home exactly", {0, {{0, 0, 46}, {0, 1, 46}}, 4, 0}, {0, 0, 0, 0, 1}, true},
-        {"an own pair one past home", {0, {{0, 0, 47}, {0, 1, 47}}, 4, 0}, {0, 0, 0, 0, 1}, false},
-        {"a pair by an odd die", {0, {{0, 0, 20}, {0, 1, 20}}, 3, 0}, {0, 0, 0, 0, 1}, false},
-        {"a pair on two squares", {0, {{0, 0, 20}, {0, 1, 21}}, 4, 0}, {0, 0, 0, 0, 1}, false},
-        {"a pair past a foe pair, which the ladder never moves", {0, pairOn(3, 11, {{0, 0, 10}, {0, 1, 10}}), 3, 1},
-         {0, 0, 0, 0, 1}, true},
-        {"a mixed pair lands on the last shared square", {FlagPartners, {{0, 0, 41}, {2, 0, shared}}, 4, 0},
-         {0, 0, 0, 2, 0}, true},
-        {"a mixed pair at the home column's entry", {FlagPartners, {{0, 0, 42}, {2, 0, progressOn(2, 42)}}, 4, 0},
-         {0, 0, 0, 2, 0}, false},
+        {"a yard token with a six", {0, "", 3, 1}, {0, 0, 0, None, None}, true},
+        {"a yard token without one", {0, "", 3, 1}, {1, 0, 0, None, None}, false},
+        {"a die already played", {0, "0.0@5", 3, 1, true}, {1, 0, 0, None, None}, false},
+        {"a token of the other side", {0, "2.0@5", 3, 0}, {0, 2, 0, None, None}, false},
+        {"a token lands home exactly", {0, "0.0@45", 3, 0}, {0, 0, 0, None, None}, true},
+        {"a token one past home", {0, "0.0@46", 3, 0}, {0, 0, 0, None, None}, false},
+        {"a foe pair one square past the landing", {0, "0.0@2 1.0:6 1.1:6", 3, 0}, {0, 0, 0, None, None}, true},
+        {"a foe pair on the landing", {0, "0.0@2 1.0:5 1.1:5", 3, 0}, {0, 0, 0, None, None}, false},
+        {"an own pair lands home exactly", {0, "0.0@46 0.1@46", 4, 0}, {0, 0, 0, 0, 1}, true},
+        {"an own pair one past home", {0, "0.0@47 0.1@47", 4, 0}, {0, 0, 0, 0, 1}, false},
+        {"a pair by an odd die", {0, "0.0@20 0.1@20", 3, 0}, {0, 0, 0, 0, 1}, false},
+        {"a pair on two squares", {0, "0.0@20 0.1@21", 4, 0}, {0, 0, 0, 0, 1}, false},
+        {"a pair past a foe pair, which the ladder never moves", {0, "0.0@10 0.1@10 3.0:11 3.1:11", 3, 1}, {0, 0, 0, 0, 1}, true},
+        {"a mixed pair lands on the last shared square", {0, "partners 0.0@41 2.0:41", 4, 0}, {0, 0, 0, 2, 0}, true},
+        {"a mixed pair at the home column's entry", {0, "partners 0.0@42 2.0:42", 4, 0}, {0, 0, 0, 2, 0}, false},
     };
     for (const Row& row : rows) {
         Position pos = arranged(row.setting);
@@ -100,15 +95,13 @@ TEST(Position, WhatAMoveReportsInOrder) {
         const char* events;
         Placed after;  // a token and its progress once the move is over
     } rows[] = {
-        {"a six brings a token out", {Steps, {}, 3, 1}, {0, 0, 0, None, None}, "YS", {0, 0, 1}},
-        {"a walk, square by square", {Steps, {{0, 0, 10}}, 3, 0}, {0, 0, 0, None, None}, "SSS", {0, 0, 13}},
-        {"a walk in one, unanimated", {0, {{0, 0, 10}}, 3, 0}, {0, 0, 0, None, None}, "S", {0, 0, 13}},
-        {"a pair walks half the die", {Steps, {{0, 0, 10}, {0, 1, 10}}, 4, 0}, {0, 0, 0, 0, 1}, "SS", {0, 1, 12}},
-        {"an own pair reaches home", {Steps, {{0, 0, 46}, {0, 1, 46}}, 4, 0}, {0, 0, 0, 0, 1}, "SSH", {0, 1, 48}},
-        {"a capture sends the foe back", {0, {{0, 0, 2}, {1, 0, foeOn5}}, 3, 0}, {0, 0, 0, None, None}, "SCB",
-         {1, 0, 0}},
-        {"the last token home wins", {0, {{0, 0, 45}, {0, 1, 48}, {0, 2, 48}, {0, 3, 48}}, 3, 0},
-         {0, 0, 0, None, None}, "SHW", {0, 0, 48}},
+        {"a six brings a token out", {Steps, "", 3, 1}, {0, 0, 0, None, None}, "YS", {0, 0, 1}},
+        {"a walk, square by square", {Steps, "0.0@10", 3, 0}, {0, 0, 0, None, None}, "SSS", {0, 0, 13}},
+        {"a walk in one, unanimated", {0, "0.0@10", 3, 0}, {0, 0, 0, None, None}, "S", {0, 0, 13}},
+        {"a pair walks half the die", {Steps, "0.0@10 0.1@10", 4, 0}, {0, 0, 0, 0, 1}, "SS", {0, 1, 12}},
+        {"an own pair reaches home", {Steps, "0.0@46 0.1@46", 4, 0}, {0, 0, 0, 0, 1}, "SSH", {0, 1, 48}},
+        {"a capture sends the foe back", {0, "0.0@2 1.0:5", 3, 0}, {0, 0, 0, None, None}, "SCB", {1, 0, 0}},
+        {"the last token home wins", {0, "0.0@45 0.1@48 0.2@48 0.3@48", 3, 0}, {0, 0, 0, None, None}, "SHW", {0, 0, 48}},
     };
     for (const Row& row : rows) {
         const Position before = arranged(row.setting);
@@ -127,16 +120,16 @@ TEST(Position, WhatAMoveReportsInOrder) {
 }
 
 TEST(Position, ACaptureWalksEveryTokenItTakesHomeSquareBySquare) {
-    Position pos = arranged({Steps | FlagPartners, {{0, 0, 2}, {1, 0, foeOn5}}, 3, 0});
+    Position pos = arranged({Steps, "partners 0.0@2 1.0:5", 3, 0});
     MoveEvents events;
     ASSERT_TRUE(applyMove(pos, Move{0, 0, 0, None, None}, events));
-    EXPECT_EQ(letters(events), "SSSC" + std::string(foeOn5, 'B'));
+    EXPECT_EQ(letters(events), "SSSC" + std::string(progressOn(1, 5), 'B'));
     EXPECT_EQ(events.list[3].colour, 1);
     passTurn(pos);
     EXPECT_TRUE(positionIsSound(pos));
 
     // A pair landing on a square the other side holds with three tokens sends all three back.
-    const Position before = arranged({Steps | FlagPartners, {{1, 0, 1}, {1, 1, 1}, {0, 0, 14}, {0, 1, 14}, {2, 1, 36}}, 4, 0});
+    const Position before = arranged({Steps, "partners 1.0@1 1.1@1 0.0@14 0.1@14 2.1@36", 4, 0});
     pos = before;
     pos.core.currentPlayer = 1;
     ASSERT_TRUE(applyMove(pos, Move{0, 1, 0, 1, 1}, events));
@@ -147,6 +140,6 @@ TEST(Position, ACaptureWalksEveryTokenItTakesHomeSquareBySquare) {
 TEST(Position, MovesToTheSamePositionAreListedOnce) {
     // Four yard tokens and a six: one move; the final 3 moves none of them.
     MoveList list;
-    listMoves(arranged({0, {}, 3, 1}), list);
+    listMoves(arranged({0, "", 3, 1}), list);
     EXPECT_EQ(list.count, 1);
 }

@@ -12,8 +12,7 @@
 // square can: the only kind of move left is the partner's, and that move is judged, not red's.
 TEST(TurnMoves, AKindOfMoveListedForATappedTokenIsJudgedOnItsOwn) {
     setUpPosition(true);
-    for (const Placed& t : std::vector<Placed>{{0, 0, 43}, {0, 2, 48}, {0, 3, 48}, {2, 0, 21}, {2, 1, 48}, {2, 2, 48}, {2, 3, 48}})
-        place(t.colour, t.token, t.progress);
+    placeWords("0.0@43 0.2@48 0.3@48 2.0@21 2.1@48 2.2@48 2.3@48");
     setTurn(Playing, 3, 1, 0, true);
     game.pendingMove = PendingMove{0, 0, 0, None, None};  // red's token 0 tapped, for the six
     playTap(0, 0);
@@ -24,23 +23,21 @@ TEST(TurnMoves, AKindOfMoveListedForATappedTokenIsJudgedOnItsOwn) {
 // A person taps a token on a shared square: the "Choose:" panel comes up only when two kinds of move
 // or more are offered; a single kind is played at once.
 TEST(TurnMoves, TheChoosePanelOnlyForAChoice) {
-    const uint8_t partnerOn10 = progressOn(2, 10);
     const struct Row {
         const char* what;
-        std::vector<Placed> tokens;
+        const char* tokens;  // as placeWords takes them
         uint8_t last, sixes;  // the first die is played
         bool panel;
         uint8_t after0, after1;  // colour 0's tokens 0 and 1
     } rows[] = {
-        {"an own pair and an odd die: the token alone", {{0, 0, 10}, {0, 1, 10}}, 3, 0, false, 13, 10},
-        {"an own pair that cannot move alone: the pair", pairOn(1, 13, {{0, 0, 10}, {0, 1, 10}}), 4, 0, false, 12, 12},
-        {"an own pair and an even die: the choice", {{0, 0, 10}, {0, 1, 10}}, 4, 0, true, 10, 10},
-        {"two kinds of pair, none alone: the choice", pairOn(3, 11, {{0, 0, 10}, {0, 1, 10}, {2, 0, partnerOn10}}), 3, 1,
-         true, 10, 10},
+        {"an own pair and an odd die: the token alone", "0.0@10 0.1@10", 3, 0, false, 13, 10},
+        {"an own pair that cannot move alone: the pair", "0.0@10 0.1@10 1.0:13 1.1:13", 4, 0, false, 12, 12},
+        {"an own pair and an even die: the choice", "0.0@10 0.1@10", 4, 0, true, 10, 10},
+        {"two kinds of pair, none alone: the choice", "0.0@10 0.1@10 2.0:10 3.0:11 3.1:11", 3, 1, true, 10, 10},
     };
     for (const Row& row : rows) {
         setUpPosition(true);
-        for (const Placed& t : row.tokens) place(t.colour, t.token, t.progress);
+        placeWords(row.tokens);
         setTurn(Playing, row.last, row.sixes, 0, false);
         game.pendingMove = PendingMove{0, 0, 0, None, None};
         playTap(0, game.boardSize + 1);  // below the board, left of the "Choose:" buttons: no choice
