@@ -30,16 +30,38 @@ void arrange(uint32_t flags, const std::vector<Placed>& tokens) {
     for (const Placed& t : tokens) place(t.colour, t.token, t.progress);
 }
 
+namespace {
+
+// One token word, "C.T@P" or "C.T:S", as the colour, the token and the progress it names.
+bool tokenWord(const std::string& word, Placed& named) {
+    unsigned colour = 0, token = 0, where = 0;
+    char kind = 0;
+    if (std::sscanf(word.c_str(), "%u.%u%c%u", &colour, &token, &kind, &where) != 4 || (kind != '@' && kind != ':')) return false;
+    named = {uint8_t(colour), uint8_t(token), kind == ':' ? progressOn(uint8_t(colour), uint8_t(where)) : uint8_t(where)};
+    return true;
+}
+
+}  // namespace
+
 void placeWords(const std::string& words) {
     std::istringstream list(words);
     for (std::string word; list >> word;) {
-        unsigned colour = 0, token = 0, where = 0;
-        char kind = 0;
+        Placed named{};
         if (word == "partners") game.core.flags |= FlagPartners;
-        else if (std::sscanf(word.c_str(), "%u.%u%c%u", &colour, &token, &kind, &where) == 4 && (kind == '@' || kind == ':'))
-            place(uint8_t(colour), uint8_t(token), kind == ':' ? progressOn(uint8_t(colour), uint8_t(where)) : uint8_t(where));
+        else if (tokenWord(word, named)) place(named.colour, named.token, named.progress);
         else ADD_FAILURE() << "not a token: " << word;
     }
+}
+
+std::string misplacedWords(const std::string& words) {
+    std::istringstream list(words);
+    std::string misplaced;
+    for (std::string word; list >> word;) {
+        Placed named{};
+        if (!tokenWord(word, named)) ADD_FAILURE() << "not a token: " << word;
+        else if (progressOf(named.colour, named.token) != named.progress) misplaced += word + " ";
+    }
+    return misplaced;
 }
 
 void arrangeWords(const std::string& words, uint32_t flags) {

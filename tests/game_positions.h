@@ -18,6 +18,8 @@ void arrange(uint32_t flags, const std::vector<Placed>& tokens);
 // Places tokens given as words, in order: "C.T@P" puts colour C's token T at progress P and "C.T:S" on
 // main-track square S; "partners" adds that flag.
 void placeWords(const std::string& words);
+// The words (token words as placeWords takes them) of the tokens that do not stand where they say.
+std::string misplacedWords(const std::string& words);
 // startPosition(flags), then placeWords(words).
 void arrangeWords(const std::string& words, uint32_t flags = 0);
 // The rows of a table in tests/tables: each line's fields, split at " | "; blank and '#' lines left out.

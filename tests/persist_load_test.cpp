@@ -5,6 +5,8 @@
 #include <zlib.h>
 
 #include <filesystem>
+#include <map>
+#include <string>
 
 #include "persist/savefile.h"
 #include "platform/system/store.h"
@@ -57,20 +59,16 @@ std::string bytesOf(Copy copy) {
 }  // namespace
 
 TEST(PersistLoad, Table) {
-    struct Row {
-        Copy file, settings;
-        Result starts;
-    };
-    const Row rows[] = {
-        {Missing, Missing, StartUp}, {GameA, Missing, A},        {Missing, GameA, A},           {GameA, GameA, A},
-        {GameA, GameB, B},         {GameB, GameA, A},         {BadSum, GameA, StartUp},     {GameA, BadSum, StartUp},
-        {Malformed, GameA, StartUp}, {GameA, Malformed, StartUp}, {Short, Missing, StartUp}, {Cut, GameA, A},
-        {Missing, TextType, StartUp}, {GameA, TextType, A},    {Missing, Short, StartUp},     {GameA, Short, A},
-        {GameA, Long, A},          {GameB, Missing, B},       {Missing, ByHand, A},
-    };
+    const std::map<std::string, Copy> copies = {{"Missing", Missing}, {"GameA", GameA}, {"GameB", GameB}, {"BadSum", BadSum},
+        {"Malformed", Malformed}, {"Short", Short}, {"Cut", Cut}, {"Long", Long}, {"TextType", TextType}, {"ByHand", ByHand}};
+    const std::map<std::string, Result> results = {{"StartUp", StartUp}, {"A", A}, {"B", B}};
     const std::string folder = scratchFolder("load").string();
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << "file " << row.file << ", settings " << row.settings);
+    for (const auto& line : tableRows("load_rules.txt")) {
+        SCOPED_TRACE(testing::Message() << "file " << line.at(0) << ", settings " << line.at(1));
+        const struct {
+            Copy file, settings;
+            Result starts;
+        } row{copies.at(line[0]), copies.at(line[1]), results.at(line.at(2))};
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         prepareStart(folder);

@@ -2,21 +2,25 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <sstream>
 #include <vector>
 
 #include "platform/window/viewport.h"
+#include "tests/game_positions.h"
 
-TEST(Viewport, TheLargestWholeScaleCentred) {
-    const viewport::Placement doubled = viewport::fit(480, 640, 240, 320);
-    EXPECT_EQ(doubled.scale, 2);
-    EXPECT_EQ(doubled.x, 0);
-    const viewport::Placement wide = viewport::fit(1000, 700, 240, 320);
-    EXPECT_EQ(wide.scale, 2);  // the height allows no more
-    EXPECT_EQ(wide.x, (1000 - 480) / 2);
-    EXPECT_EQ(wide.y, (700 - 640) / 2);
-    const viewport::Placement small = viewport::fit(100, 100, 240, 320);
-    EXPECT_EQ(small.scale, 1);
-    EXPECT_EQ(small.x, (100 - 240) / 2);  // cut at both edges
+// The height allows no more than twice the screen in 1000x700; 100x100 cuts it at both edges. A page
+// shows the screen whole: whole multiples where it fits once, else shrunk, never stretched.
+TEST(Viewport, TheLargestWholeScaleCentredOrAPageFittedWithin) {
+    for (const auto& row : tableRows("screen_placements.txt")) {
+        int width = 0, height = 0;
+        ASSERT_EQ(std::sscanf(row.at(0).c_str(), "%dx%d", &width, &height), 2) << row[0];
+        const viewport::Placement p = row.at(1) == "page" ? viewport::fitWithin(width, height, 240, 320)
+                                                          : viewport::fit(width, height, 240, 320);
+        std::ostringstream placed;
+        placed << p.scale << ' ' << p.x << ' ' << p.y << ' ' << p.width << ' ' << p.height;
+        EXPECT_EQ(placed.str(), row.at(2)) << row[0] << ' ' << row[1];
+    }
 }
 
 TEST(Viewport, WindowPointsFloorToScreenPixels) {
@@ -28,26 +32,7 @@ TEST(Viewport, WindowPointsFloorToScreenPixels) {
     EXPECT_EQ(left.x, -1);  // not 0: a drag off the left edge stays off the screen
 }
 
-// A page shows the screen whole: whole multiples where it fits once, else shrunk, never stretched.
-TEST(Viewport, APageFitsTheScreenWithinItself) {
-    struct Row {
-        int pageWidth, pageHeight;
-        int scale, x, y, width, height;
-    };
-    const Row rows[] = {
-        {1080, 1920, 4, 60, 320, 960, 1280},  // a phone upright
-        {240, 320, 1, 0, 0, 240, 320},
-        {200, 400, 0, 0, 67, 200, 266},  // too narrow: the width rules
-        {300, 160, 0, 90, 0, 120, 160},  // too low: the height rules
-    };
-    for (const Row& row : rows) {
-        const viewport::Placement place = viewport::fitWithin(row.pageWidth, row.pageHeight, 240, 320);
-        EXPECT_EQ(place.scale, row.scale) << row.pageWidth;
-        EXPECT_EQ(place.x, row.x) << row.pageWidth;
-        EXPECT_EQ(place.y, row.y) << row.pageWidth;
-        EXPECT_EQ(place.width, row.width) << row.pageWidth;
-        EXPECT_EQ(place.height, row.height) << row.pageWidth;
-    }
+TEST(Viewport, AShrunkPageMapsPointsBackToTheScreen) {
     const viewport::Placement shrunk = viewport::fitWithin(120, 160, 240, 320);
     const viewport::ScreenPoint corner = viewport::toScreen(shrunk, 119, 159);
     EXPECT_EQ(corner.x, 238);

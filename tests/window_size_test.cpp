@@ -1,12 +1,15 @@
 // The desktop window's size: the steps of the size keys, the size it opens at, and the kept value's text and file.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <map>
 #include <string>
 
 #include "platform/sdl/window_size.h"
 #include "platform/system/store.h"
 #include "tests/crash_support.h"
+#include "tests/game_positions.h"
 
 using window_size::Kept;
 using window_size::Size;
@@ -20,22 +23,12 @@ constexpr Size Display = {1920, 1080};  // room for three times the screen, not 
 }  // namespace
 
 TEST(WindowSize, KeysStepByWholeMultiplesWithinTheDisplay) {
-    struct Row {
-        Size window;
-        Step step;
-        Size expected;
-    };
-    const Row rows[] = {
-        {{480, 640}, Step::Larger, {720, 960}},    {{720, 960}, Step::Larger, {720, 960}},   // no fourth on this display
-        {{480, 640}, Step::Smaller, {240, 320}},   {{240, 320}, Step::Smaller, {240, 320}},  // never below the screen
-        {{600, 700}, Step::Larger, {720, 960}},    {{600, 700}, Step::Smaller, {480, 640}},  // a dragged size: the multiples round it
-        {{720, 960}, Step::Default, {480, 640}},   {{240, 320}, Step::Default, {480, 640}},
-        {{1000, 1070}, Step::Larger, {1000, 1070}},  // the next multiple would not fit: the window is not shrunk
-        {{960, 1280}, Step::Smaller, {720, 960}},  // a window beyond a display that has shrunk comes back within it
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(testing::Message() << row.window.width << "x" << row.window.height << " step " << int(row.step));
-        EXPECT_EQ(window_size::stepped(row.window, Screen, Display, row.step), row.expected);
+    const std::map<std::string, Step> steps = {{"Larger", Step::Larger}, {"Smaller", Step::Smaller}, {"Default", Step::Default}};
+    for (const auto& row : tableRows("window_steps.txt")) {
+        Size window{}, expected{};
+        ASSERT_EQ(std::sscanf(row.at(0).c_str(), "%dx%d", &window.width, &window.height), 2) << row[0];
+        ASSERT_EQ(std::sscanf(row.at(2).c_str(), "%dx%d", &expected.width, &expected.height), 2) << row[2];
+        EXPECT_EQ(window_size::stepped(window, Screen, Display, steps.at(row.at(1))), expected) << row[0] << ' ' << row[1];
     }
     // A display too small for the default keeps the window at the largest multiple that fits.
     EXPECT_EQ(window_size::stepped({240, 320}, Screen, {400, 500}, Step::Default), Size(240, 320));
